@@ -1,0 +1,62 @@
+#include "core/AddRequest.h"
+
+#include "core/NumberInput.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tarvisol {
+
+namespace {
+
+void complain(MessageService& service, const std::string& text) {
+    // The sound comes first so that it marks the moment of the mistake, not of the reading.
+    service.beep();
+    service.messageBox(text, messages::errorTitle, MessageIcon::Critical, MessageButtons::Ok);
+}
+
+double readTyped(std::string_view text) {
+    std::string withPoints(text);
+    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
+    return leadingNumber(withPoints);
+}
+
+bool isWithin(double value, double lowest, double highest) {
+    return value >= lowest && value <= highest;
+}
+
+} // namespace
+
+bool isInAllowedRange(const Combination& c) {
+    return isWithin(c.width, 5, 1000) && isWithin(c.height, 5, 1000) &&
+           isWithin(c.focalLength, 10, 5000);
+}
+
+AddOutcome addRequest(EntryTable& table, MessageService& service, std::string_view widthText,
+                      std::string_view heightText, std::string_view focalLengthText) {
+    const std::array texts{widthText, heightText, focalLengthText};
+    const auto numericCount = std::count_if(texts.begin(), texts.end(), isNumeric);
+    if (numericCount != 3) {
+        complain(service, messages::notNumeric);
+        return AddOutcome::RejectedNotNumeric;
+    }
+
+    const Combination typed{readTyped(widthText), readTyped(heightText),
+                            readTyped(focalLengthText)};
+    if (!isInAllowedRange(typed)) {
+        complain(service, messages::outOfRange);
+        return AddOutcome::RejectedOutOfRange;
+    }
+
+    if (table.find(typed.width, typed.height, typed.focalLength)) {
+        return AddOutcome::AlreadyStored;
+    }
+    if (table.store(typed.width, typed.height, typed.focalLength) ==
+        EntryTable::StoreResult::ReplacedLastEntry) {
+        complain(service, messages::tableFull);
+        return AddOutcome::StoredOnFullTable;
+    }
+    return AddOutcome::Stored;
+}
+
+} // namespace tarvisol

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/EntryTable.h"
+#include "core/MessageService.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvisol {
+
+enum class AddOutcome {
+    RejectedNotNumeric,
+    RejectedOutOfRange,
+    AlreadyStored,
+    Stored,
+    StoredOnFullTable,
+};
+
+// Accepted requests are followed by a redraw; rejected ones leave table and drawing alone.
+constexpr bool isAccepted(AddOutcome outcome) {
+    return outcome != AddOutcome::RejectedNotNumeric && outcome != AddOutcome::RejectedOutOfRange;
+}
+
+namespace messages {
+inline const std::string errorTitle = "Fehler";
+inline const std::string notNumeric = "Falsche Zahleneingabe. (Komma = '.')";
+inline const std::string outOfRange =
+    "Falsche Werteingabe. Filmformat 5 - 1000 mm, Brennw. 10 - 5000 mm.";
+inline const std::string tableFull = "Keine weiteren Daten mehr möglich.";
+} // namespace messages
+
+struct Combination {
+    double width = 0;
+    double height = 0;
+    double focalLength = 0;
+};
+
+// Both bounds are allowed; NaN is never inside.
+bool isInAllowedRange(const Combination& combination);
+
+// What a press of "hinzufügen" does with the three typed texts (width, height, focal length):
+// tests and reads them, checks the ranges, and stores the combination if it is new. Problems
+// are told by a beep followed by an error box; the texts themselves are never changed.
+AddOutcome addRequest(EntryTable& table, MessageService& service, std::string_view widthText,
+                      std::string_view heightText, std::string_view focalLengthText);
+
+} // namespace tarvisol

@@ -1,0 +1,111 @@
+#include "core/FieldLayout.h"
+
+#include "core/NumberFormat.h"
+
+#include <cmath>
+
+namespace tarvisol {
+
+namespace {
+
+constexpr double halfTurn = 3.141593;
+constexpr double degreesPerHalfTurn = 180;
+constexpr float widthMargin = 200;  // 100 twips left and right
+constexpr float heightMargin = 1000; // 900 at the top for the input row, 100 at the bottom
+constexpr float topOffset = 900;
+
+} // namespace
+
+double angleOfView(double dimension, double focalLength) {
+    const double q = (dimension / 2) / focalLength;
+    const double t = std::atan(q);
+    return ((t + t) * degreesPerHalfTurn) / halfTurn;
+}
+
+FieldLayout::FieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
+                         std::string_view decimalSeparator)
+    : table_(table), decimalSeparator_(decimalSeparator) {
+    computeAngles();
+    computeScale(scaleWidth, scaleHeight);
+}
+
+void FieldLayout::computeAngles() {
+    for (int row = 1; row <= table_.count(); ++row) {
+        const double focalLength = table_.value(EntryTable::FocalLength, row);
+        table_.setAngle(EntryTable::HorizontalAngle, row,
+                        angleOfView(table_.value(EntryTable::Width, row), focalLength));
+        table_.setAngle(EntryTable::VerticalAngle, row,
+                        angleOfView(table_.value(EntryTable::Height, row), focalLength));
+    }
+}
+
+void FieldLayout::computeScale(float scaleWidth, float scaleHeight) {
+    double largestHorizontal = 0;
+    double largestVertical = 0;
+    for (int row = 1; row <= table_.count(); ++row) {
+        if (horizontalAngle(row) > largestHorizontal) {
+            largestHorizontal = horizontalAngle(row);
+        }
+        if (verticalAngle(row) > largestVertical) {
+            largestVertical = verticalAngle(row);
+        }
+    }
+    const float usableWidth = scaleWidth - widthMargin;
+    centreX_ = scaleWidth / 2;
+    const float usableHeight = scaleHeight - heightMargin;
+    centreY_ = usableHeight / 2 + topOffset;
+
+    const double widthFactor = usableWidth / largestHorizontal;
+    const double heightFactor = usableHeight / largestVertical;
+    scale_ = widthFactor < heightFactor ? widthFactor : heightFactor;
+    // Only an empty table gets here with no positive angle; keep every coordinate finite.
+    if (!std::isfinite(scale_)) {
+        scale_ = 0;
+    }
+}
+
+FieldRectangle FieldLayout::rectangle(int row) const {
+    const double a = horizontalAngle(row);
+    const double b = verticalAngle(row);
+    return {float(centreX_ - scale_ * (a / 2)), float(centreY_ - scale_ * (b / 2)),
+            float(scale_ * a), float(scale_ * b)};
+}
+
+std::string FieldLayout::label(int row) const {
+    auto general = [&](EntryTable::Column column) {
+        return formatNumber(table_.value(column, row), NumberPattern::General, decimalSeparator_);
+    };
+    auto angle = [&](double degrees) {
+        return formatNumber(degrees, NumberPattern::HashDotZero, decimalSeparator_);
+    };
+    return general(EntryTable::Width) + "x" + general(EntryTable::Height) + " " +
+           general(EntryTable::FocalLength) + "mm / " + angle(horizontalAngle(row)) + "x" +
+           angle(verticalAngle(row)) + "°";
+}
+
+float FieldLayout::textX(float measuredTextWidth) const {
+    return centreX_ - measuredTextWidth / 2;
+}
+
+float FieldLayout::textY(int row) const {
+    return float(centreY_ - scale_ * (verticalAngle(row) / 2));
+}
+
+std::vector<FieldItem> FieldLayout::items(const TextWidthMeasure& measure) const {
+    std::vector<FieldItem> result;
+    result.reserve(std::size_t(entryCount()));
+    for (int row = 1; row <= entryCount(); ++row) {
+        FieldItem item{rectangle(row), label(row), 0, textY(row)};
+        item.textX = textX(measure(item.label));
+        result.push_back(std::move(item));
+    }
+    return result;
+}
+
+std::vector<FieldItem> fieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
+                                   const TextWidthMeasure& measure,
+                                   std::string_view decimalSeparator) {
+    return FieldLayout(table, scaleWidth, scaleHeight, decimalSeparator).items(measure);
+}
+
+} // namespace tarvisol

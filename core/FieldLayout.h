@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/EntryTable.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvisol {
+
+// Angle of view in degrees across a format dimension, both in mm. The half turn is taken as
+// 3.141593 rather than the exact pi, so every shown angle is the one the users have always
+// seen from this tool (a relative 1.1e-7 smaller than the exact conversion).
+double angleOfView(double dimension, double focalLength);
+
+struct FieldRectangle {
+    float x = 0;
+    float y = 0;
+    float width = 0;
+    float height = 0;
+};
+
+struct FieldItem {
+    FieldRectangle rectangle;
+    std::string label;
+    float textX = 0;
+    float textY = 0;
+};
+
+using TextWidthMeasure = std::function<float(std::string_view)>;
+
+// The common frame of one drawing: every entry's angles computed into the table, the largest
+// angles, and the one scale (twips per degree) that fits them all into the drawing area.
+// The area's sizes are single precision, the angles and the scale double, as the picture has
+// always been computed.
+class FieldLayout {
+public:
+    FieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
+                std::string_view decimalSeparator);
+
+    int entryCount() const { return table_.count(); }
+    double scale() const { return scale_; }
+    float centreX() const { return centreX_; }
+    float centreY() const { return centreY_; }
+
+    FieldRectangle rectangle(int row) const;
+    std::string label(int row) const;
+    float textX(float measuredTextWidth) const;
+    float textY(int row) const;
+
+    // The whole layout in row order, measuring each label as it goes.
+    std::vector<FieldItem> items(const TextWidthMeasure& measure) const;
+
+private:
+    void computeAngles();
+    void computeScale(float scaleWidth, float scaleHeight);
+    double horizontalAngle(int row) const { return table_.value(EntryTable::HorizontalAngle, row); }
+    double verticalAngle(int row) const { return table_.value(EntryTable::VerticalAngle, row); }
+
+    EntryTable& table_;
+    std::string decimalSeparator_;
+    float centreX_ = 0;
+    float centreY_ = 0;
+    double scale_ = 0;
+};
+
+// The same layout as a list, for callers without a canvas.
+std::vector<FieldItem> fieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
+                                   const TextWidthMeasure& measure,
+                                   std::string_view decimalSeparator);
+
+} // namespace tarvisol

@@ -1,0 +1,172 @@
+#include "core/FieldLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tarvisol {
+namespace {
+
+// Double values must agree to 12 significant digits, single-precision ones to 6.
+void expectDouble(double actual, double expected) {
+    EXPECT_NEAR(actual, expected, std::fabs(expected) * 1e-12) << "expected " << expected;
+}
+void expectSingle(float actual, double expected) {
+    EXPECT_NEAR(actual, expected, std::max(std::fabs(expected) * 1e-6, 1e-4))
+        << "expected " << expected;
+}
+
+struct Rect {
+    double x, y, width, height;
+};
+
+void expectRectangle(const FieldRectangle& r, Rect expected) {
+    expectSingle(r.x, expected.x);
+    expectSingle(r.y, expected.y);
+    expectSingle(r.width, expected.width);
+    expectSingle(r.height, expected.height);
+}
+
+constexpr float initialWidth = 10035;
+constexpr float initialHeight = 7425;
+
+float fixedMeasure(std::string_view) { return 1950; }
+
+struct AngleCase {
+    double dimension, focalLength, degrees;
+};
+
+class AngleOfViewTest : public ::testing::TestWithParam<AngleCase> {};
+
+TEST_P(AngleOfViewTest, UsesTheSixDecimalHalfTurn) {
+    expectDouble(angleOfView(GetParam().dimension, GetParam().focalLength), GetParam().degrees);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AngleOfViewTest,
+                         ::testing::Values(AngleCase{36, 50, 39.597748342772725},
+                                           AngleCase{24, 50, 26.991463585356474},
+                                           AngleCase{5, 5000, 0.05729576842067138},
+                                           AngleCase{1000, 10, 177.70845472848603}));
+
+TEST(AngleOfViewTest, DiffersFromTheExactPiConversion) {
+    const double exact = 2 * std::atan(18.0 / 50.0) * 180 / M_PI;
+    EXPECT_NEAR(exact, 39.59775270904986, 1e-12);
+    EXPECT_LT(angleOfView(36, 50), exact - 4e-6);
+}
+
+class FieldLayoutTest : public ::testing::Test {
+protected:
+    void SetUp() override { table.dimension(); }
+    EntryTable table;
+};
+
+TEST_F(FieldLayoutTest, WorkedExampleFillsTheUsableHeight) {
+    table.store(36, 24, 50);
+    const FieldLayout layout(table, initialWidth, initialHeight, ".");
+
+    expectDouble(table.value(EntryTable::HorizontalAngle, 1), 39.597748342772725);
+    expectDouble(table.value(EntryTable::VerticalAngle, 1), 26.991463585356474);
+    expectSingle(layout.centreX(), 5017.5);
+    expectSingle(layout.centreY(), 4112.5);
+    expectDouble(layout.scale(), 238.0382219616175);
+
+    const auto items = layout.items(fixedMeasure);
+    ASSERT_EQ(items.size(), 1u);
+    expectRectangle(items[0].rectangle, {304.6112, 900, 9425.777, 6425});
+    EXPECT_EQ(items[0].label, "36x24 50mm / 39.6x27.0°");
+    expectSingle(items[0].textX, 4042.5);
+    expectSingle(items[0].textY, 900);
+}
+
+TEST_F(FieldLayoutTest, TwoOrientationsShareTheLargerAngleAsBothMaxima) {
+    table.store(36, 24, 50);
+    table.store(24, 36, 50);
+    const auto items = fieldLayout(table, initialWidth, initialHeight, fixedMeasure, ".");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_NEAR(FieldLayout(table, initialWidth, initialHeight, ".").scale(), 162.25670066850338,
+                1e-10);
+    expectRectangle(items[0].rectangle, {1805, 1922.727, 6425, 4379.546});
+    expectRectangle(items[1].rectangle, {2827.727, 900, 4379.546, 6425});
+    EXPECT_EQ(items[0].label, "36x24 50mm / 39.6x27.0°");
+    EXPECT_EQ(items[1].label, "24x36 50mm / 27.0x39.6°");
+}
+
+TEST_F(FieldLayoutTest, LongerLensAfterwardsKeepsTheScale) {
+    table.store(36, 24, 50);
+    const double scaleBefore = FieldLayout(table, initialWidth, initialHeight, ".").scale();
+    table.store(36, 24, 200);
+    const FieldLayout layout(table, initialWidth, initialHeight, ".");
+    EXPECT_EQ(layout.scale(), scaleBefore);
+    expectRectangle(layout.rectangle(2), {3793.3257, 3295.1648, 2448.3489, 1634.6704});
+    EXPECT_EQ(layout.label(2), "36x24 200mm / 10.3x6.9°");
+}
+
+TEST_F(FieldLayoutTest, WiderFieldShrinksEarlierOnes) {
+    table.store(36, 24, 50);
+    const float widthBefore = FieldLayout(table, initialWidth, initialHeight, ".").rectangle(1).width;
+    table.store(36, 24, 20);
+    const FieldLayout layout(table, initialWidth, initialHeight, ".");
+    EXPECT_LT(layout.rectangle(1).width, widthBefore);
+    const auto widest = layout.rectangle(2);
+    EXPECT_TRUE(std::fabs(widest.width - 9835) < 0.01 || std::fabs(widest.height - 6425) < 0.01);
+}
+
+TEST_F(FieldLayoutTest, TinyAngleAloneIsDrawnFullHeight) {
+    table.store(5, 5, 5000);
+    const FieldLayout layout(table, initialWidth, initialHeight, ".");
+    expectRectangle(layout.rectangle(1), {1805, 900, 6425, 6425});
+    EXPECT_EQ(layout.label(1), "5x5 5000mm / .1x.1°");
+}
+
+TEST_F(FieldLayoutTest, LowAreaGivesNegativeScaleSpanningUpwards) {
+    table.store(36, 24, 50);
+    const FieldLayout layout(table, initialWidth, 800, ".");
+    expectSingle(layout.centreY(), 800);
+    expectDouble(layout.scale(), -7.409750099972529);
+    const auto r = layout.rectangle(1);
+    expectRectangle(r, {5164.2046, 900, -293.40942, -200});
+    expectSingle(layout.textY(1), 900);
+}
+
+TEST_F(FieldLayoutTest, ZeroUsableHeightCollapsesFieldsToTheCentre) {
+    table.store(36, 24, 50);
+    const FieldLayout layout(table, initialWidth, 1000, ".");
+    EXPECT_EQ(layout.scale(), 0);
+    expectRectangle(layout.rectangle(1), {5017.5, 900, 0, 0});
+    expectSingle(layout.textY(1), 900);
+}
+
+TEST_F(FieldLayoutTest, CommaSeparatorInLabels) {
+    table.store(23.6, 15.7, 50);
+    EXPECT_EQ(FieldLayout(table, initialWidth, initialHeight, ",").label(1),
+              "23,6x15,7 50mm / 26,6x17,8°");
+}
+
+TEST_F(FieldLayoutTest, AnglesAreRecomputedForEveryEntryOnEveryCall) {
+    table.store(36, 24, 50);
+    table.setAngle(EntryTable::HorizontalAngle, 1, 1.0);
+    FieldLayout(table, initialWidth, initialHeight, ".");
+    expectDouble(table.value(EntryTable::HorizontalAngle, 1), 39.597748342772725);
+}
+
+TEST_F(FieldLayoutTest, EmptyTableGivesNoItemsAndFiniteFrame) {
+    const FieldLayout layout(table, initialWidth, initialHeight, ".");
+    EXPECT_TRUE(layout.items(fixedMeasure).empty());
+    EXPECT_EQ(layout.scale(), 0);
+}
+
+TEST_F(FieldLayoutTest, RowsAboveTheCountAreNeitherReadNorWritten) {
+    table.store(1000, 1000, 10);
+    table.store(36, 24, 50);
+    FieldLayout(table, initialWidth, initialHeight, ".");
+    table.clear();
+    table.store(36, 24, 50);
+    const double oldRow2Angle = table.value(EntryTable::HorizontalAngle, 2);
+    const FieldLayout layout(table, initialWidth, initialHeight, ".");
+    EXPECT_EQ(layout.items(fixedMeasure).size(), 1u);
+    expectDouble(layout.scale(), 238.0382219616175); // the old 177° entry plays no part
+    EXPECT_EQ(table.value(EntryTable::HorizontalAngle, 2), oldRow2Angle);
+}
+
+} // namespace
+} // namespace tarvisol

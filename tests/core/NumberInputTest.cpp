@@ -1,0 +1,94 @@
+#include "core/NumberInput.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace tarvisol {
+namespace {
+
+struct NumericCase {
+    std::string text;
+    bool numeric;
+};
+
+void PrintTo(const NumericCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class NumericTest : public ::testing::TestWithParam<NumericCase> {};
+
+TEST_P(NumericTest, AcceptsPlainDecimalsOnly) {
+    EXPECT_EQ(isNumeric(GetParam().text), GetParam().numeric);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Accepted, NumericTest,
+    ::testing::Values(NumericCase{"36", true}, NumericCase{"36.5", true},
+                      NumericCase{"36,5", true}, NumericCase{" 36 ", true},
+                      NumericCase{"-36", true}, NumericCase{"+36", true},
+                      NumericCase{".5", true}, NumericCase{"5.", true}, NumericCase{",5", true},
+                      NumericCase{"-,5", true}, NumericCase{"   +0.000   ", true},
+                      NumericCase{"1,000", true}, NumericCase{"007", true},
+                      NumericCase{"0." + std::string(400, '0') + "1", true},
+                      NumericCase{std::string(308, '9'), true}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Rejected, NumericTest,
+    ::testing::Values(
+        NumericCase{"", false}, NumericCase{"   ", false}, NumericCase{"abc", false},
+        NumericCase{"36mm", false}, NumericCase{"36 mm", false}, NumericCase{".", false},
+        NumericCase{",", false}, NumericCase{"-", false}, NumericCase{"+-36", false},
+        NumericCase{"- 36", false}, NumericCase{"3 6", false}, NumericCase{"1.2.3", false},
+        NumericCase{"1,2.3", false}, NumericCase{"1e3", false}, NumericCase{"1E3", false},
+        NumericCase{"1e999", false}, NumericCase{"inf", false}, NumericCase{"-inf", false},
+        NumericCase{"nan", false}, NumericCase{"infinity", false}, NumericCase{"0x1A", false},
+        NumericCase{"&H1A", false}, NumericCase{"36-", false}, NumericCase{"(36)", false},
+        NumericCase{"1 000", false}, NumericCase{"\t36", false}, NumericCase{"36\n", false},
+        NumericCase{std::string("3\0" "6", 3), false}, NumericCase{"\xff\xfe" "36", false},
+        NumericCase{"\xef\xbc\x93\xef\xbc\x96", false}, // full-width digits
+        NumericCase{"\xc2\xa0" "36", false},             // no-break space
+        NumericCase{std::string(400, '9'), false},       // beyond the double range
+        NumericCase{"-" + std::string(310, '1') + ".5", false}));
+
+TEST(NumericTest, MegabyteTextsDecideWithoutTrouble) {
+    const std::string digits(1 << 20, '7');
+    EXPECT_FALSE(isNumeric(digits)); // 7...7 with a million digits overflows
+    EXPECT_TRUE(isNumeric("0." + digits));
+    EXPECT_FALSE(isNumeric(std::string(1 << 20, 'x')));
+    EXPECT_FALSE(isNumeric(std::string(1 << 20, ' ')));
+}
+
+struct ParseCase {
+    std::string text;
+    double value;
+};
+
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class LeadingNumberTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(LeadingNumberTest, ReadsTheNumberAtTheStart) {
+    EXPECT_EQ(leadingNumber(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LeadingNumberTest,
+    ::testing::Values(
+        ParseCase{"36", 36}, ParseCase{"36.5", 36.5}, ParseCase{" 36 ", 36},
+        ParseCase{"-36", -36}, ParseCase{"+36", 36}, ParseCase{".5", 0.5}, ParseCase{"5.", 5},
+        ParseCase{"1.000", 1}, ParseCase{"0.1", 0.1}, ParseCase{"5000.5", 5000.5},
+        ParseCase{"5.123456789012345678", 5.123456789012345678},
+        ParseCase{"3 6", 36}, ParseCase{"\t3\n6 .5", 36.5}, ParseCase{"1.2.3", 1.2},
+        ParseCase{"36mm", 36}, ParseCase{"abc", 0}, ParseCase{"", 0}, ParseCase{"-", 0},
+        ParseCase{"1e3", 1}, ParseCase{"0x1A", 0}, ParseCase{"inf", 0},
+        ParseCase{std::string(400, '9'), HUGE_VAL},
+        ParseCase{"-" + std::string(400, '9'), -HUGE_VAL}));
+
+TEST(LeadingNumberTest, IsCorrectlyRoundedLikeTheCompiler) {
+    EXPECT_EQ(leadingNumber("0.30000000000000004"), 0.30000000000000004);
+    EXPECT_EQ(leadingNumber("9007199254740993"), 9007199254740993.0);
+    EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1"), 0.0);
+}
+
+} // namespace
+} // namespace tarvisol

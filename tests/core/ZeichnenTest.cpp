@@ -1,0 +1,58 @@
+#include "core/Zeichnen.h"
+
+#include "RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvisol {
+namespace {
+
+using testing::RecordingCanvas;
+using Ops = std::vector<std::string>;
+
+TEST(ZeichnenTest, EmptyTableOnlyClears) {
+    EntryTable table;
+    table.dimension();
+    RecordingCanvas canvas(10035, 7425);
+    Zeichnen(table, canvas, ".");
+    EXPECT_EQ(canvas.operations(), Ops{"clear"});
+}
+
+TEST(ZeichnenTest, DrawsEachEntryInTheCanvasOrder) {
+    EntryTable table;
+    table.dimension();
+    table.store(36, 24, 50);
+    table.store(24, 36, 50);
+    RecordingCanvas canvas(10035, 7425, 100);
+    Zeichnen(table, canvas, ".");
+
+    const Ops perEntry{"rectangle", "textWidth", "textX", "textY", "print"};
+    Ops expected{"clear", "scaleWidth", "scaleHeight"};
+    expected.insert(expected.end(), perEntry.begin(), perEntry.end());
+    expected.insert(expected.end(), perEntry.begin(), perEntry.end());
+    ASSERT_EQ(canvas.operations(), expected);
+
+    const auto& firstRectangle = canvas.calls[3].values;
+    EXPECT_NEAR(firstRectangle[0], 1805, 1e-3);
+    EXPECT_NEAR(firstRectangle[1], 1922.727, 1e-3);
+    EXPECT_EQ(canvas.calls[4].text, "36x24 50mm / 39.6x27.0°");
+    // The label is 24 bytes ("°" takes two) at 100 twips each, centred on x 5017.5.
+    EXPECT_FLOAT_EQ(canvas.calls[5].values[0], 5017.5f - 2400 / 2.0f);
+    EXPECT_FLOAT_EQ(canvas.calls[6].values[0], canvas.calls[3].values[1]);
+    EXPECT_EQ(canvas.calls[7].text, "36x24 50mm / 39.6x27.0°");
+    EXPECT_EQ(canvas.calls[12].text, "24x36 50mm / 27.0x39.6°");
+}
+
+TEST(ZeichnenTest, RedrawAfterResizeUsesTheNewAreaSize) {
+    EntryTable table;
+    table.dimension();
+    table.store(36, 24, 50);
+    RecordingCanvas small(5000, 4000);
+    Zeichnen(table, small, ".");
+    // 3000 usable twips high: the field fills that height from y 900.
+    EXPECT_NEAR(small.calls[3].values[1], 900, 1e-3);
+    EXPECT_NEAR(small.calls[3].values[3], 3000, 1e-3);
+}
+
+} // namespace
+} // namespace tarvisol

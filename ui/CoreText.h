@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace tarvisol::ui {
+
+// The core speaks UTF-8 with CR LF line ends; Qt's text widgets want QString with plain LF.
+inline QString fromCore(std::string_view text) {
+    QString result = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return result;
+}
+
+inline std::string toCore(const QString& text) { return text.toStdString(); }
+
+} // namespace tarvisol::ui

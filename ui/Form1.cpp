@@ -1,0 +1,230 @@
+#include "ui/Form1.h"
+
+#include "core/AddRequest.h"
+#include "core/Zeichnen.h"
+#include "ui/CaptionFont.h"
+#include "ui/CoreText.h"
+#include "ui/FormInfo.h"
+#include "ui/Twips.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+
+namespace tarvisol::ui {
+
+namespace {
+
+constexpr int clientWidthTwips = 10035;
+constexpr int clientHeightTwips = 7425;
+constexpr int controlTop = 240;
+
+const QString label1Caption = QStringLiteral("Film-/Chipformat:");
+const QString label3Caption = QStringLiteral("Objektivbrennweite:");
+const QString millimetreLine = QStringLiteral("\n(mm)");
+
+// Frame-relative twips geometry of one control of the input row.
+struct Placement {
+    int left;
+    int width;
+    int height;
+};
+
+constexpr Placement label1Place{120, 1200, 192};
+constexpr Placement textFilmQPlace{1440, 492, 288};
+constexpr Placement label2Place{2000, 72, 192};
+constexpr Placement textFilmHPlace{2160, 492, 288};
+constexpr Placement label3Place{2880, 1404, 192};
+constexpr Placement textBrennwPlace{4440, 492, 288};
+constexpr Placement commandOKPlace{5160, 1092, 372};
+constexpr Placement commandListePlace{6480, 1092, 372};
+constexpr Placement commandDelPlace{7800, 1092, 372};
+constexpr Placement commandHilfePlace{9240, 372, 372};
+constexpr int frameLeft = 120;
+constexpr int frameWidth = 9735;
+constexpr int frameHeight = 732;
+
+QLineEdit* makeTextBox(const QString& name, const QString& text, QWidget* parent) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLabel* makeLabel(const QString& name, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, const QString& tooltip,
+                        QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(tooltip);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(MessageService* messages, QWidget* parent)
+    : QWidget(parent), qtMessages_(this), messages_(messages ? *messages : qtMessages_),
+      canvas_(*this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tarvisol"));
+    buildControls();
+    placeControls();
+    resize(twipsToPixelsX(*this, clientWidthTwips), twipsToPixelsY(*this, clientHeightTwips));
+    Form_Load();
+}
+
+void Form1::buildControls() {
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+
+    Label1 = makeLabel(QStringLiteral("Label1"), label1Caption, Frame1);
+    TextFilmQ = makeTextBox(QStringLiteral("TextFilmQ"), QStringLiteral("36"), Frame1);
+    Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("x"), Frame1);
+    TextFilmH = makeTextBox(QStringLiteral("TextFilmH"), QStringLiteral("24"), Frame1);
+    Label3 = makeLabel(QStringLiteral("Label3"), label3Caption, Frame1);
+    TextBrennw = makeTextBox(QStringLiteral("TextBrennw"), QStringLiteral("50"), Frame1);
+    CommandOK = makeButton(QStringLiteral("CommandOK"), QStringLiteral("hinzufügen"),
+                           QStringLiteral("Werte berechnen und einzeichnen"), Frame1);
+    CommandListe = makeButton(QStringLiteral("CommandListe"), QStringLiteral("Liste"),
+                              QStringLiteral("Liste der numerischen Werte"), Frame1);
+    CommandDel = makeButton(QStringLiteral("CommandDel"), QStringLiteral("löschen"),
+                            QStringLiteral("die Liste löschen"), Frame1);
+    CommandHilfe = makeButton(QStringLiteral("CommandHilfe"), QStringLiteral("?"),
+                              QStringLiteral("Hilfe und Programminfos"), Frame1);
+    Label1->setBuddy(TextFilmQ);
+    Label3->setBuddy(TextBrennw);
+
+    // Enter in any box adds, as the default button of a dialog would.
+    CommandOK->setDefault(true);
+    for (QLineEdit* box : {TextFilmQ, TextFilmH, TextBrennw}) {
+        connect(box, &QLineEdit::returnPressed, CommandOK, &QPushButton::click);
+    }
+    QWidget::setTabOrder(TextFilmQ, TextFilmH);
+    QWidget::setTabOrder(TextFilmH, TextBrennw);
+    QWidget::setTabOrder(TextBrennw, CommandOK);
+    QWidget::setTabOrder(CommandOK, CommandListe);
+    QWidget::setTabOrder(CommandListe, CommandDel);
+    QWidget::setTabOrder(CommandDel, CommandHilfe);
+
+    connect(CommandOK, &QPushButton::clicked, this, &Form1::CommandOK_Click);
+    connect(CommandDel, &QPushButton::clicked, this, &Form1::CommandDel_Click);
+    connect(CommandListe, &QPushButton::clicked, this, &Form1::CommandListe_Click);
+    connect(CommandHilfe, &QPushButton::clicked, this, &Form1::CommandHilfe_Click);
+}
+
+void Form1::placeControls() {
+    Frame1->setGeometry(twipsRect(*this, frameLeft, 0, frameWidth, frameHeight));
+    auto place = [&](QWidget* control, Placement p) {
+        control->setGeometry(twipsRect(*this, p.left, controlTop, p.width, p.height));
+    };
+    place(TextFilmQ, textFilmQPlace);
+    place(TextFilmH, textFilmHPlace);
+    place(TextBrennw, textBrennwPlace);
+    place(CommandOK, commandOKPlace);
+    place(CommandListe, commandListePlace);
+    place(CommandDel, commandDelPlace);
+    place(CommandHilfe, commandHilfePlace);
+
+    // The two-line captions need more height than their stored 192 twips: they may reach down
+    // to the frame's inner edge. The "x" may widen up to the next box, never into it.
+    constexpr int frameLineInset = 2;
+    const int labelHeight =
+        twipsToPixelsY(*this, frameHeight) - twipsToPixelsY(*this, controlTop) - frameLineInset;
+    auto placeLabel = [&](QLabel* label, Placement p, int widthTwips) {
+        const QRect r = twipsRect(*this, p.left, controlTop, widthTwips, p.height);
+        label->setGeometry(r.x(), r.y(), r.width(), labelHeight);
+    };
+    placeLabel(Label1, label1Place, label1Place.width);
+    placeLabel(Label2, label2Place, textFilmHPlace.left - label2Place.left);
+    placeLabel(Label3, label3Place, label3Place.width);
+
+    auto buttonRoom = [&](QPushButton* button, Placement p) {
+        // Leaves the button's frame and padding around its caption.
+        return CaptionRoom{button->text(), twipsToPixelsX(*this, p.width) - 8,
+                           twipsToPixelsY(*this, p.height) - 4};
+    };
+    Frame1->setFont(captionFont(
+        font(), {{label1Caption + millimetreLine, Label1->width(), labelHeight},
+                 {QStringLiteral("x"), Label2->width(), labelHeight},
+                 {label3Caption + millimetreLine, Label3->width(), labelHeight},
+                 buttonRoom(CommandOK, commandOKPlace), buttonRoom(CommandListe, commandListePlace),
+                 buttonRoom(CommandDel, commandDelPlace)}));
+}
+
+void Form1::Form_Load() { Liste.dimension(); }
+
+void Form1::Form_Activate() {
+    Label1->setText(label1Caption + millimetreLine);
+    Label3->setText(label3Caption + millimetreLine);
+}
+
+void Form1::Zeichnen() {
+    tarvisol::Zeichnen(Liste, canvas_, decimalSeparator());
+    update();
+}
+
+std::string Form1::decimalSeparator() { return toCore(QLocale::system().decimalPoint()); }
+
+void Form1::CommandOK_Click() {
+    const AddOutcome outcome = addRequest(Liste, messages_, toCore(TextFilmQ->text()),
+                                          toCore(TextFilmH->text()), toCore(TextBrennw->text()));
+    if (isAccepted(outcome)) {
+        Zeichnen();
+    }
+}
+
+void Form1::CommandDel_Click() {
+    const auto answer =
+        messages_.messageBox("Die Liste und alle Einträge wirklich löschen?", "löschen",
+                             MessageIcon::Question, MessageButtons::OkCancel);
+    if (answer == MessageAnswer::Ok) {
+        canvas_.clear();
+        Liste.clear();
+        update();
+    }
+}
+
+void Form1::CommandListe_Click() {
+    iTxt = QStringLiteral("l");
+    showInfo();
+}
+
+void Form1::CommandHilfe_Click() {
+    iTxt = QStringLiteral("h");
+    showInfo();
+}
+
+void Form1::showInfo() {
+    FormInfo info(*this);
+    info.exec();
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    canvas_.paint(painter);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Form_Activate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    // The first showing counts as an activation even where the window system does not
+    // activate the window (offscreen, some tiling managers).
+    Form_Activate();
+    QWidget::showEvent(event);
+}
+
+} // namespace tarvisol::ui

@@ -1,0 +1,83 @@
+#pragma once
+
+// The main window and how a click travels through the tool.
+//
+// Form1 owns the tool's state: the entry table `Liste` (with its count `Z()`) and `iTxt`, which
+// tells FormInfo what to show. Its input row sits in `Frame1` over the top of the drawing area,
+// which is the whole window.
+//
+// "hinzufügen" hands the three typed texts to the core's addRequest(), which reports problems
+// through a MessageService (QtMessageService: beep, then a modal box) and stores new
+// combinations in `Liste`. An accepted request runs Zeichnen(): the core lays out every entry
+// and draws it on a RetainedCanvas, which keeps the drawing and paints it on every repaint.
+// "Liste" and "?" set `iTxt` and show FormInfo modally; FormInfo reads `Liste` and `iTxt`.
+
+#include "core/EntryTable.h"
+#include "core/MessageService.h"
+#include "ui/QtMessageService.h"
+#include "ui/RetainedCanvas.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tarvisol::ui {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Message boxes and the beep go through `messages` when given, else through Qt.
+    explicit Form1(MessageService* messages = nullptr, QWidget* parent = nullptr);
+
+    EntryTable Liste;
+    std::int16_t Z() const { return Liste.count(); }
+    QString iTxt;
+
+    void Form_Load();
+    void Form_Activate();
+    void Zeichnen();
+
+    // What the drawing area shows, for tests and assistive technology.
+    QStringList drawnLabels() const { return canvas_.printedTexts(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CommandOK_Click();
+    void CommandDel_Click();
+    void CommandListe_Click();
+    void CommandHilfe_Click();
+
+    void buildControls();
+    void placeControls();
+    void showInfo();
+    static std::string decimalSeparator();
+
+    QtMessageService qtMessages_;
+    MessageService& messages_;
+    RetainedCanvas canvas_;
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* TextFilmQ = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* TextFilmH = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* TextBrennw = nullptr;
+    QPushButton* CommandOK = nullptr;
+    QPushButton* CommandListe = nullptr;
+    QPushButton* CommandDel = nullptr;
+    QPushButton* CommandHilfe = nullptr;
+};
+
+} // namespace tarvisol::ui

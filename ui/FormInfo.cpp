@@ -1,0 +1,88 @@
+#include "ui/FormInfo.h"
+
+#include "core/InfoText.h"
+#include "ui/CoreText.h"
+#include "ui/Form1.h"
+#include "ui/Twips.h"
+
+#include <QDate>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextOption>
+
+namespace tarvisol::ui {
+
+namespace {
+constexpr int clientWidthTwips = 6285;
+constexpr int clientHeightTwips = 5370;
+constexpr int textLeft = 120;
+constexpr int textTop = 120;
+constexpr int textWidth = 6012;
+constexpr int textHeight = 5052;
+} // namespace
+
+FormInfo::FormInfo(const Form1& form1)
+    : QDialog(const_cast<Form1*>(&form1), Qt::Dialog | Qt::WindowTitleHint |
+                                              Qt::WindowCloseButtonHint |
+                                              Qt::MSWindowsFixedSizeDialogHint),
+      form1_(form1) {
+    setObjectName(QStringLiteral("FormInfo"));
+    setWindowTitle(QStringLiteral("Info"));
+    setModal(true);
+    setFixedSize(twipsToPixelsX(*this, clientWidthTwips), twipsToPixelsY(*this, clientHeightTwips));
+
+    TextInfo = new QPlainTextEdit(this);
+    TextInfo->setObjectName(QStringLiteral("TextInfo"));
+    TextInfo->setGeometry(twipsRect(*this, textLeft, textTop, textWidth, textHeight));
+    TextInfo->setReadOnly(true);
+    TextInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    TextInfo->setWordWrapMode(QTextOption::WordWrap);
+    TextInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TextInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setListTabStops();
+}
+
+// The list's columns line up at stops made for the widest values that can occur.
+void FormInfo::setListTabStops() {
+    const QFontMetricsF metrics(TextInfo->font());
+    const double gap = metrics.horizontalAdvance(QStringLiteral("  "));
+    QList<QTextOption::Tab> tabs;
+    double position = 0;
+    for (const QString& widest : {QStringLiteral("1000x1000"), QStringLiteral("5000"),
+                                 QStringLiteral("177.71 x 177.71°")}) {
+        position += metrics.horizontalAdvance(widest) + gap;
+        tabs.append(QTextOption::Tab(position, QTextOption::LeftTab));
+    }
+    QTextOption option = TextInfo->document()->defaultTextOption();
+    option.setTabs(tabs);
+    TextInfo->document()->setDefaultTextOption(option);
+}
+
+void FormInfo::Form_Activate() {
+    QPalette textPalette = TextInfo->palette();
+    textPalette.setColor(QPalette::Base, palette().color(QPalette::Window));
+    TextInfo->setPalette(textPalette);
+
+    const std::string text =
+        infoText(toCore(form1_.iTxt), form1_.Liste, QDate::currentDate().year(),
+                 toCore(QLocale::system().decimalPoint()));
+    TextInfo->setPlainText(fromCore(text));
+    TextInfo->verticalScrollBar()->setValue(0);
+}
+
+void FormInfo::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Form_Activate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void FormInfo::showEvent(QShowEvent* event) {
+    Form_Activate();
+    QDialog::showEvent(event);
+}
+
+} // namespace tarvisol::ui

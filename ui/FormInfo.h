@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+namespace tarvisol::ui {
+
+class Form1;
+
+// The modal window with the help text or the value list. It keeps nothing of its own: every
+// activation builds the whole text again from the main window's `iTxt` and `Liste`.
+class FormInfo : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit FormInfo(const Form1& form1);
+
+    void Form_Activate();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setListTabStops();
+
+    const Form1& form1_;
+    QPlainTextEdit* TextInfo = nullptr;
+};
+
+} // namespace tarvisol::ui

@@ -1,0 +1,115 @@
+#include "ui/RetainedCanvas.h"
+
+#include "ui/CoreText.h"
+#include "ui/Twips.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvisol::ui {
+
+void RetainedCanvas::clear() {
+    rectangles_.clear();
+    texts_.clear();
+    cacheValid_ = false;
+}
+
+double RetainedCanvas::twipsPerPixelX() const { return twipsPerInch / area_.logicalDpiX(); }
+double RetainedCanvas::twipsPerPixelY() const { return twipsPerInch / area_.logicalDpiY(); }
+
+float RetainedCanvas::scaleWidth() const { return float(area_.width() * twipsPerPixelX()); }
+float RetainedCanvas::scaleHeight() const { return float(area_.height() * twipsPerPixelY()); }
+
+void RetainedCanvas::drawRectangleOutline(float x, float y, float width, float height) {
+    rectangles_.append({x, y, width, height});
+    cacheValid_ = false;
+}
+
+float RetainedCanvas::textWidth(std::string_view text) const {
+    const QFontMetricsF metrics(area_.font());
+    return float(metrics.horizontalAdvance(fromCore(text)) * twipsPerPixelX());
+}
+
+void RetainedCanvas::printText(std::string_view text) {
+    texts_.append({textX_, textY_, fromCore(text)});
+    cacheValid_ = false;
+}
+
+QStringList RetainedCanvas::printedTexts() const {
+    QStringList result;
+    result.reserve(texts_.size());
+    for (const auto& printed : texts_) {
+        result.append(printed.text);
+    }
+    return result;
+}
+
+void RetainedCanvas::paint(QPainter& painter) {
+    if (isEmpty()) {
+        return;
+    }
+    const double dpr = area_.devicePixelRatioF();
+    const QSize deviceSize = (QSizeF(area_.size()) * dpr).toSize();
+    if (!cacheValid_ || cache_.size() != deviceSize || cache_.devicePixelRatio() != dpr) {
+        cache_ = QPixmap(deviceSize.expandedTo(QSize(1, 1)));
+        cache_.setDevicePixelRatio(dpr);
+        renderInto(cache_);
+        cacheValid_ = true;
+    }
+    painter.drawPixmap(0, 0, cache_);
+}
+
+void RetainedCanvas::renderInto(QPixmap& pixmap) const {
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    const double dpr = pixmap.devicePixelRatio();
+    const QColor foreground = area_.palette().color(QPalette::WindowText);
+    for (const auto& outline : rectangles_) {
+        paintOutline(painter, outline, dpr, foreground);
+    }
+    painter.setPen(foreground);
+    painter.setFont(area_.font());
+    const double ascent = QFontMetricsF(area_.font()).ascent();
+    for (const auto& printed : texts_) {
+        const QPointF topLeft(printed.x / twipsPerPixelX(), printed.y / twipsPerPixelY());
+        painter.drawText(topLeft + QPointF(0, ascent), printed.text);
+    }
+}
+
+// The outline is laid on whole device pixels, one logical pixel thick, so its lines stay sharp
+// at every scale factor and its position is exact to a device pixel.
+void RetainedCanvas::paintOutline(QPainter& painter, const Outline& outline, double dpr,
+                                  const QColor& colour) const {
+    const double twipsPerDeviceX = twipsPerPixelX() / dpr;
+    const double twipsPerDeviceY = twipsPerPixelY() / dpr;
+    auto toDevice = [](double twips, double perDevice) {
+        // Beyond any screen the exact position no longer matters, only that it stays off it.
+        return std::clamp(std::round(twips / perDevice), -1.0e6, 1.0e6);
+    };
+    double left = toDevice(outline.x, twipsPerDeviceX);
+    double right = toDevice(double(outline.x) + outline.width, twipsPerDeviceX);
+    double top = toDevice(outline.y, twipsPerDeviceY);
+    double bottom = toDevice(double(outline.y) + outline.height, twipsPerDeviceY);
+    if (right < left) {
+        std::swap(left, right);
+    }
+    if (bottom < top) {
+        std::swap(top, bottom);
+    }
+    const double thickness = std::max(1.0, std::round(dpr));
+    auto fillDevice = [&](double x, double y, double w, double h) {
+        painter.fillRect(QRectF(x / dpr, y / dpr, w / dpr, h / dpr), colour);
+    };
+    const double width = right - left + thickness;
+    const double height = bottom - top + thickness;
+    fillDevice(left, top, width, thickness);
+    fillDevice(left, bottom, width, thickness);
+    fillDevice(left, top, thickness, height);
+    fillDevice(right, top, thickness, height);
+}
+
+} // namespace tarvisol::ui

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/Canvas.h"
+
+#include <QPixmap>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QColor;
+class QPainter;
+class QWidget;
+
+namespace tarvisol::ui {
+
+// The drawing area of the main window. The fields are kept as a list of what was drawn, in
+// twips, and painted again whenever the window is repainted: unchanged and unscaled, until the
+// next clear. A pixmap of the last painted size saves replaying the list on every repaint, so
+// uncovering a window with 999 fields costs one blit.
+class RetainedCanvas : public Canvas {
+public:
+    explicit RetainedCanvas(QWidget& area) : area_(area) {}
+
+    void clear() override;
+    float scaleWidth() const override;
+    float scaleHeight() const override;
+    void drawRectangleOutline(float x, float y, float width, float height) override;
+    float textWidth(std::string_view text) const override;
+    void setTextX(float x) override { textX_ = x; }
+    void setTextY(float y) override { textY_ = y; }
+    void printText(std::string_view text) override;
+
+    // Paints the retained drawing at the area's top-left corner.
+    void paint(QPainter& painter);
+
+    // The label texts in the order they were printed.
+    QStringList printedTexts() const;
+    bool isEmpty() const { return rectangles_.isEmpty() && texts_.isEmpty(); }
+
+private:
+    struct Outline {
+        float x, y, width, height;
+    };
+    struct PrintedText {
+        float x, y;
+        QString text;
+    };
+
+    void renderInto(QPixmap& pixmap) const;
+    void paintOutline(QPainter& painter, const Outline& outline, double dpr,
+                      const QColor& colour) const;
+    double twipsPerPixelX() const;
+    double twipsPerPixelY() const;
+
+    QWidget& area_;
+    float textX_ = 0;
+    float textY_ = 0;
+    QVector<Outline> rectangles_;
+    QVector<PrintedText> texts_;
+    QPixmap cache_;
+    bool cacheValid_ = false;
+};
+
+} // namespace tarvisol::ui
