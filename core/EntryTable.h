@@ -52,7 +52,9 @@ public:
 
 private:
     static bool isInside(int column, int row);
-    static std::size_t indexOf(int column, int row) { return std::size_t(row) * ColumnCount + column; }
+    static std::size_t indexOf(int column, int row) {
+        return std::size_t(row) * ColumnCount + column;
+    }
     void set(int column, int row, double value);
 
     std::int16_t count_ = 0;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr double halfTurn = 3.141593;
 constexpr double degreesPerHalfTurn = 180;
-constexpr float widthMargin = 200;  // 100 twips left and right
+constexpr float widthMargin = 200;   // 100 twips left and right
 constexpr float heightMargin = 1000; // 900 at the top for the input row, 100 at the bottom
 constexpr float topOffset = 900;
 

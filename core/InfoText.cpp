@@ -51,8 +51,7 @@ std::string helpText(int year) {
     std::string text;
     appendLine(text, title);
     appendLine(text, "");
-    appendLine(text, std::string(creditLine1) +
-                         formatNumber(year, NumberPattern::General, "."));
+    appendLine(text, std::string(creditLine1) + formatNumber(year, NumberPattern::General, "."));
     for (const auto line : creditLines2to4) {
         appendLine(text, line);
     }

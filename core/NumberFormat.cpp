@@ -27,8 +27,8 @@ Decimal exactDecimal(double magnitude) {
     const int fractionDigits = std::clamp(52 - exponent, 0, 1074);
     // 309 integer digits, the point and up to 1074 decimals fit.
     std::array<char, 1400> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                            magnitude, std::chars_format::fixed, fractionDigits);
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                            std::chars_format::fixed, fractionDigits);
     (void)error;
     const std::string_view text(buffer.data(), std::size_t(end - buffer.data()));
     const auto point = text.find('.');

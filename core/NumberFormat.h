@@ -6,8 +6,8 @@
 namespace tarvisol {
 
 enum class NumberPattern {
-    General,    // all integer digits, decimals as needed, at most 15 significant digits
-    HashDotZero, // "#.0": one decimal, no leading zero (0.57 -> ".6")
+    General,         // all integer digits, decimals as needed, at most 15 significant digits
+    HashDotZero,     // "#.0": one decimal, no leading zero (0.57 -> ".6")
     ZeroDotZeroZero, // "0.00": two decimals
     ZeroDotZero,     // "0.0": one decimal
 };

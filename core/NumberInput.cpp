@@ -10,9 +10,13 @@ namespace tarvisol {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool isSkippedInNumber(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isSkippedInNumber(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // Converts "digits[.digits]" (no sign, at least one digit) to the nearest double.
 // from_chars rounds correctly and, unlike strtod, knows neither "inf" nor hex nor exponents
@@ -25,18 +29,16 @@ double decimalValue(std::string digits) {
         digits.push_back('0');
     }
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                        std::chars_format::fixed);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                              std::chars_format::fixed);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         // Either too large for a double or so small that it underflows; decide which by the
         // position of the first significant digit.
         const auto firstSignificant = digits.find_first_not_of("0.");
         const auto point = digits.find('.');
-        const bool hasIntegerDigits =
-            firstSignificant != std::string::npos &&
-            (point == std::string::npos || firstSignificant < point);
+        const bool hasIntegerDigits = firstSignificant != std::string::npos &&
+                                      (point == std::string::npos || firstSignificant < point);
         return hasIntegerDigits ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return value;

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <array>
 #include <cstdio>
 
@@ -44,8 +43,8 @@ int main(int argc, char* argv[]) {
     form1.show();
     QTest::qWait(50);
     form1.findChild<QPushButton*>(QStringLiteral("CommandOK"))->click();
-    const QList<std::array<const char*, 3>> more{{"24", "36", "50"}, {"36", "24", "200"},
-                                                 {"23,6", "15,7", "35"}};
+    const QList<std::array<const char*, 3>> more{
+        {"24", "36", "50"}, {"36", "24", "200"}, {"23,6", "15,7", "35"}};
     for (const auto& [w, h, f] : more) {
         form1.findChild<QLineEdit*>(QStringLiteral("TextFilmQ"))->setText(QString::fromUtf8(w));
         form1.findChild<QLineEdit*>(QStringLiteral("TextFilmH"))->setText(QString::fromUtf8(h));
@@ -54,11 +53,15 @@ int main(int argc, char* argv[]) {
     }
     QTest::qWait(50);
 
-    const QString suffix =
-        form1.devicePixelRatioF() > 1 ? QStringLiteral("@%1x").arg(form1.devicePixelRatioF())
-                                      : QString();
+    const QString suffix = form1.devicePixelRatioF() > 1
+                               ? QStringLiteral("@%1x").arg(form1.devicePixelRatioF())
+                               : QString();
     bool ok = save(form1, folder, QStringLiteral("main-window%1.png").arg(suffix));
-    ok = saveInfo(form1, QStringLiteral("l"), folder, QStringLiteral("info-list%1.png").arg(suffix)) && ok;
-    ok = saveInfo(form1, QStringLiteral("h"), folder, QStringLiteral("info-help%1.png").arg(suffix)) && ok;
+    ok = saveInfo(form1, QStringLiteral("l"), folder,
+                  QStringLiteral("info-list%1.png").arg(suffix)) &&
+         ok;
+    ok = saveInfo(form1, QStringLiteral("h"), folder,
+                  QStringLiteral("info-help%1.png").arg(suffix)) &&
+         ok;
     return ok ? 0 : 1;
 }

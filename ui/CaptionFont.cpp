@@ -28,8 +28,8 @@ bool fits(const QFont& font, const QVector<CaptionRoom>& captions) {
 }
 
 QString preferredFamily(const QFont& base) {
-    for (const QString& family : {QStringLiteral("Liberation Sans Narrow"),
-                                 QStringLiteral("DejaVu Sans Condensed")}) {
+    for (const QString& family :
+         {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")}) {
         if (QFontDatabase::hasFamily(family)) {
             return family;
         }

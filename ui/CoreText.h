@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 
@@ -14,6 +13,8 @@ inline QString fromCore(std::string_view text) {
     return result;
 }
 
-inline std::string toCore(const QString& text) { return text.toStdString(); }
+inline std::string toCore(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace tarvisol::ui

@@ -152,15 +152,18 @@ void Form1::placeControls() {
         return CaptionRoom{button->text(), twipsToPixelsX(*this, p.width) - 8,
                            twipsToPixelsY(*this, p.height) - 4};
     };
-    Frame1->setFont(captionFont(
-        font(), {{label1Caption + millimetreLine, Label1->width(), labelHeight},
-                 {QStringLiteral("x"), Label2->width(), labelHeight},
-                 {label3Caption + millimetreLine, Label3->width(), labelHeight},
-                 buttonRoom(CommandOK, commandOKPlace), buttonRoom(CommandListe, commandListePlace),
-                 buttonRoom(CommandDel, commandDelPlace)}));
+    Frame1->setFont(
+        captionFont(font(), {{label1Caption + millimetreLine, Label1->width(), labelHeight},
+                             {QStringLiteral("x"), Label2->width(), labelHeight},
+                             {label3Caption + millimetreLine, Label3->width(), labelHeight},
+                             buttonRoom(CommandOK, commandOKPlace),
+                             buttonRoom(CommandListe, commandListePlace),
+                             buttonRoom(CommandDel, commandDelPlace)}));
 }
 
-void Form1::Form_Load() { Liste.dimension(); }
+void Form1::Form_Load() {
+    Liste.dimension();
+}
 
 void Form1::Form_Activate() {
     Label1->setText(label1Caption + millimetreLine);
@@ -172,7 +175,9 @@ void Form1::Zeichnen() {
     update();
 }
 
-std::string Form1::decimalSeparator() { return toCore(QLocale::system().decimalPoint()); }
+std::string Form1::decimalSeparator() {
+    return toCore(QLocale::system().decimalPoint());
+}
 
 void Form1::CommandOK_Click() {
     const AddOutcome outcome = addRequest(Liste, messages_, toCore(TextFilmQ->text()),

@@ -19,7 +19,6 @@
 
 #include <QString>
 #include <QWidget>
-
 #include <cstdint>
 
 class QGroupBox;

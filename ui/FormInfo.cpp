@@ -52,7 +52,7 @@ void FormInfo::setListTabStops() {
     QList<QTextOption::Tab> tabs;
     double position = 0;
     for (const QString& widest : {QStringLiteral("1000x1000"), QStringLiteral("5000"),
-                                 QStringLiteral("177.71 x 177.71°")}) {
+                                  QStringLiteral("177.71 x 177.71°")}) {
         position += metrics.horizontalAdvance(widest) + gap;
         tabs.append(QTextOption::Tab(position, QTextOption::LeftTab));
     }

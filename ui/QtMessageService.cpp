@@ -7,11 +7,14 @@
 
 namespace tarvisol::ui {
 
-void QtMessageService::beep() { QApplication::beep(); }
+void QtMessageService::beep() {
+    QApplication::beep();
+}
 
 MessageAnswer QtMessageService::messageBox(const std::string& text, const std::string& title,
                                            MessageIcon icon, MessageButtons buttons) {
-    const auto qtIcon = icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::Critical;
+    const auto qtIcon =
+        icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::Critical;
     const auto qtButtons = buttons == MessageButtons::OkCancel
                                ? QMessageBox::Ok | QMessageBox::Cancel
                                : QMessageBox::StandardButtons(QMessageBox::Ok);

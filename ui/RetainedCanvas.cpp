@@ -6,7 +6,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QWidget>
-
 #include <algorithm>
 #include <cmath>
 
@@ -18,11 +17,19 @@ void RetainedCanvas::clear() {
     cacheValid_ = false;
 }
 
-double RetainedCanvas::twipsPerPixelX() const { return twipsPerInch / area_.logicalDpiX(); }
-double RetainedCanvas::twipsPerPixelY() const { return twipsPerInch / area_.logicalDpiY(); }
+double RetainedCanvas::twipsPerPixelX() const {
+    return twipsPerInch / area_.logicalDpiX();
+}
+double RetainedCanvas::twipsPerPixelY() const {
+    return twipsPerInch / area_.logicalDpiY();
+}
 
-float RetainedCanvas::scaleWidth() const { return float(area_.width() * twipsPerPixelX()); }
-float RetainedCanvas::scaleHeight() const { return float(area_.height() * twipsPerPixelY()); }
+float RetainedCanvas::scaleWidth() const {
+    return float(area_.width() * twipsPerPixelX());
+}
+float RetainedCanvas::scaleHeight() const {
+    return float(area_.height() * twipsPerPixelY());
+}
 
 void RetainedCanvas::drawRectangleOutline(float x, float y, float width, float height) {
     rectangles_.append({x, y, width, height});

@@ -10,8 +10,12 @@ namespace tarvisol::ui {
 // 2 the layout in logical pixels is the same as at 1, and Qt doubles the device pixels.
 constexpr double twipsPerInch = 1440;
 
-inline double twipsToPixels(double twips, double dpi) { return twips * dpi / twipsPerInch; }
-inline double pixelsToTwips(double pixels, double dpi) { return pixels * twipsPerInch / dpi; }
+inline double twipsToPixels(double twips, double dpi) {
+    return twips * dpi / twipsPerInch;
+}
+inline double pixelsToTwips(double pixels, double dpi) {
+    return pixels * twipsPerInch / dpi;
+}
 
 inline int twipsToPixelsX(const QWidget& widget, double twips) {
     return qRound(twipsToPixels(twips, widget.logicalDpiX()));
@@ -23,7 +27,8 @@ inline int twipsToPixelsY(const QWidget& widget, double twips) {
 inline QRect twipsRect(const QWidget& widget, int left, int top, int width, int height) {
     const int x = twipsToPixelsX(widget, left);
     const int y = twipsToPixelsY(widget, top);
-    return {x, y, twipsToPixelsX(widget, left + width) - x, twipsToPixelsY(widget, top + height) - y};
+    return {x, y, twipsToPixelsX(widget, left + width) - x,
+            twipsToPixelsY(widget, top + height) - y};
 }
 
 } // namespace tarvisol::ui

@@ -38,8 +38,8 @@ TEST_P(AddRequestRejects, WithBeepThenErrorBoxAndNothingStored) {
     table.store(36, 24, 50);
     EXPECT_EQ(add(c.width, c.height, c.focalLength), c.outcome);
     EXPECT_FALSE(isAccepted(c.outcome));
-    const auto& expected = c.outcome == AddOutcome::RejectedNotNumeric ? messages::notNumeric
-                                                                       : messages::outOfRange;
+    const auto& expected =
+        c.outcome == AddOutcome::RejectedNotNumeric ? messages::notNumeric : messages::outOfRange;
     EXPECT_EQ(messages.singleErrorText(), expected);
     EXPECT_EQ(table.count(), 1);
 }
@@ -107,9 +107,11 @@ TEST_F(AddRequestTest, FullTableWarnsAndReplacesEntry999) {
 
 TEST_F(AddRequestTest, HostileTextsNeverReachTheTable) {
     const std::string megabyte(1 << 20, '5');
-    const std::string withNul("36\0" "5", 4);
-    for (const std::string& text : {megabyte, withNul, std::string("\xc3\x28"),
-                                    std::string("0x1A"), std::string("1e999")}) {
+    const std::string withNul("36\0"
+                              "5",
+                              4);
+    for (const std::string& text :
+         {megabyte, withNul, std::string("\xc3\x28"), std::string("0x1A"), std::string("1e999")}) {
         EXPECT_EQ(add(text, "24", "50"), AddOutcome::RejectedNotNumeric);
         EXPECT_EQ(add("36", "24", text), AddOutcome::RejectedNotNumeric);
     }

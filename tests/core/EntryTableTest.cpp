@@ -48,14 +48,14 @@ TEST_P(EntryTableFind, MatchesOnlyAllThreeValuesExactly) {
     EXPECT_EQ(table.find(c.width, c.height, c.focalLength), c.found);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EntryTableFind,
-    ::testing::Values(FindCase{"Same", 36, 24, 50, true},
-                      FindCase{"EqualNumbers", 36.0, 24.0, 50.0, true},
-                      FindCase{"WidthAndHeightSwapped", 24, 36, 50, false},
-                      FindCase{"OtherFocalLength", 36, 24, 35, false},
-                      FindCase{"NearlyEqualWidth", 36.000000000001, 24, 50, false}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, EntryTableFind,
+                         ::testing::Values(FindCase{"Same", 36, 24, 50, true},
+                                           FindCase{"EqualNumbers", 36.0, 24.0, 50.0, true},
+                                           FindCase{"WidthAndHeightSwapped", 24, 36, 50, false},
+                                           FindCase{"OtherFocalLength", 36, 24, 35, false},
+                                           FindCase{"NearlyEqualWidth", 36.000000000001, 24, 50,
+                                                    false}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(EntryTableTest, StoreOn998EntriesFillsRow999WithoutReport) {
     fillTo(998);

@@ -1,8 +1,7 @@
 #include "core/FieldLayout.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace tarvisol {
 namespace {
@@ -30,7 +29,9 @@ void expectRectangle(const FieldRectangle& r, Rect expected) {
 constexpr float initialWidth = 10035;
 constexpr float initialHeight = 7425;
 
-float fixedMeasure(std::string_view) { return 1950; }
+float fixedMeasure(std::string_view) {
+    return 1950;
+}
 
 struct AngleCase {
     double dimension, focalLength, degrees;
@@ -103,7 +104,8 @@ TEST_F(FieldLayoutTest, LongerLensAfterwardsKeepsTheScale) {
 
 TEST_F(FieldLayoutTest, WiderFieldShrinksEarlierOnes) {
     table.store(36, 24, 50);
-    const float widthBefore = FieldLayout(table, initialWidth, initialHeight, ".").rectangle(1).width;
+    const float widthBefore =
+        FieldLayout(table, initialWidth, initialHeight, ".").rectangle(1).width;
     table.store(36, 24, 20);
     const FieldLayout layout(table, initialWidth, initialHeight, ".");
     EXPECT_LT(layout.rectangle(1).width, widthBefore);

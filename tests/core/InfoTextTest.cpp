@@ -2,9 +2,8 @@
 
 #include "core/FieldLayout.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace tarvisol {
@@ -102,9 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"WorkedExample", {36, 24, 50}, "36x24\t50\t39.60 x 26.99°\t2375.9 x 1619.5'"},
         ListCase{"Portrait", {24, 36, 50}, "24x36\t50\t26.99 x 39.60°\t1619.5 x 2375.9'"},
         ListCase{"NarrowestField", {5, 5, 5000}, "5x5\t5000\t0.06 x 0.06°\t3.4 x 3.4'"},
-        ListCase{"WidestField",
-                 {1000, 1000, 10},
-                 "1000x1000\t10\t177.71 x 177.71°\t10662.5 x 10662.5'"},
+        ListCase{
+            "WidestField", {1000, 1000, 10}, "1000x1000\t10\t177.71 x 177.71°\t10662.5 x 10662.5'"},
         ListCase{"Decimals", {23.6, 15.7, 50}, "23.6x15.7\t50\t26.56 x 17.85°\t1593.5 x 1070.7'"}),
     [](const auto& info) { return info.param.name; });
 

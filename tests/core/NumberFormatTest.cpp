@@ -1,8 +1,7 @@
 #include "core/NumberFormat.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace tarvisol {
 namespace {
@@ -98,15 +97,14 @@ TEST_P(FormatWithSeparator, UsesTheGivenSeparatorOnly) {
     EXPECT_EQ(formatNumber(c.value, c.pattern, c.separator), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FormatWithSeparator,
-                         ::testing::Values(SeparatorCase{23.6, General, ",", "23,6"},
-                                           SeparatorCase{39.597748342772725, HashDotZero, ",",
-                                                         "39,6"},
-                                           SeparatorCase{39.597748342772725, TwoDecimals, ",",
-                                                         "39,60"},
-                                           SeparatorCase{36, General, ",", "36"},
-                                           SeparatorCase{0.5, HashDotZero, "٫", "٫5"},
-                                           SeparatorCase{10662.507, OneDecimal, ",", "10662,5"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormatWithSeparator,
+    ::testing::Values(SeparatorCase{23.6, General, ",", "23,6"},
+                      SeparatorCase{39.597748342772725, HashDotZero, ",", "39,6"},
+                      SeparatorCase{39.597748342772725, TwoDecimals, ",", "39,60"},
+                      SeparatorCase{36, General, ",", "36"},
+                      SeparatorCase{0.5, HashDotZero, "٫", "٫5"},
+                      SeparatorCase{10662.507, OneDecimal, ",", "10662,5"}));
 
 } // namespace
 } // namespace tarvisol

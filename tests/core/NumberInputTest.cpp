@@ -1,8 +1,7 @@
 #include "core/NumberInput.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace tarvisol {
@@ -13,7 +12,9 @@ struct NumericCase {
     bool numeric;
 };
 
-void PrintTo(const NumericCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const NumericCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class NumericTest : public ::testing::TestWithParam<NumericCase> {};
 
@@ -21,16 +22,16 @@ TEST_P(NumericTest, AcceptsPlainDecimalsOnly) {
     EXPECT_EQ(isNumeric(GetParam().text), GetParam().numeric);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Accepted, NumericTest,
-    ::testing::Values(NumericCase{"36", true}, NumericCase{"36.5", true},
-                      NumericCase{"36,5", true}, NumericCase{" 36 ", true},
-                      NumericCase{"-36", true}, NumericCase{"+36", true},
-                      NumericCase{".5", true}, NumericCase{"5.", true}, NumericCase{",5", true},
-                      NumericCase{"-,5", true}, NumericCase{"   +0.000   ", true},
-                      NumericCase{"1,000", true}, NumericCase{"007", true},
-                      NumericCase{"0." + std::string(400, '0') + "1", true},
-                      NumericCase{std::string(308, '9'), true}));
+INSTANTIATE_TEST_SUITE_P(Accepted, NumericTest,
+                         ::testing::Values(NumericCase{"36", true}, NumericCase{"36.5", true},
+                                           NumericCase{"36,5", true}, NumericCase{" 36 ", true},
+                                           NumericCase{"-36", true}, NumericCase{"+36", true},
+                                           NumericCase{".5", true}, NumericCase{"5.", true},
+                                           NumericCase{",5", true}, NumericCase{"-,5", true},
+                                           NumericCase{"   +0.000   ", true},
+                                           NumericCase{"1,000", true}, NumericCase{"007", true},
+                                           NumericCase{"0." + std::string(400, '0') + "1", true},
+                                           NumericCase{std::string(308, '9'), true}));
 
 INSTANTIATE_TEST_SUITE_P(
     Rejected, NumericTest,
@@ -44,10 +45,18 @@ INSTANTIATE_TEST_SUITE_P(
         NumericCase{"nan", false}, NumericCase{"infinity", false}, NumericCase{"0x1A", false},
         NumericCase{"&H1A", false}, NumericCase{"36-", false}, NumericCase{"(36)", false},
         NumericCase{"1 000", false}, NumericCase{"\t36", false}, NumericCase{"36\n", false},
-        NumericCase{std::string("3\0" "6", 3), false}, NumericCase{"\xff\xfe" "36", false},
+        NumericCase{std::string("3\0"
+                                "6",
+                                3),
+                    false},
+        NumericCase{"\xff\xfe"
+                    "36",
+                    false},
         NumericCase{"\xef\xbc\x93\xef\xbc\x96", false}, // full-width digits
-        NumericCase{"\xc2\xa0" "36", false},             // no-break space
-        NumericCase{std::string(400, '9'), false},       // beyond the double range
+        NumericCase{"\xc2\xa0"
+                    "36",
+                    false},                        // no-break space
+        NumericCase{std::string(400, '9'), false}, // beyond the double range
         NumericCase{"-" + std::string(310, '1') + ".5", false}));
 
 TEST(NumericTest, MegabyteTextsDecideWithoutTrouble) {
@@ -63,7 +72,9 @@ struct ParseCase {
     double value;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class LeadingNumberTest : public ::testing::TestWithParam<ParseCase> {};
 
@@ -73,16 +84,16 @@ TEST_P(LeadingNumberTest, ReadsTheNumberAtTheStart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LeadingNumberTest,
-    ::testing::Values(
-        ParseCase{"36", 36}, ParseCase{"36.5", 36.5}, ParseCase{" 36 ", 36},
-        ParseCase{"-36", -36}, ParseCase{"+36", 36}, ParseCase{".5", 0.5}, ParseCase{"5.", 5},
-        ParseCase{"1.000", 1}, ParseCase{"0.1", 0.1}, ParseCase{"5000.5", 5000.5},
-        ParseCase{"5.123456789012345678", 5.123456789012345678},
-        ParseCase{"3 6", 36}, ParseCase{"\t3\n6 .5", 36.5}, ParseCase{"1.2.3", 1.2},
-        ParseCase{"36mm", 36}, ParseCase{"abc", 0}, ParseCase{"", 0}, ParseCase{"-", 0},
-        ParseCase{"1e3", 1}, ParseCase{"0x1A", 0}, ParseCase{"inf", 0},
-        ParseCase{std::string(400, '9'), HUGE_VAL},
-        ParseCase{"-" + std::string(400, '9'), -HUGE_VAL}));
+    ::testing::Values(ParseCase{"36", 36}, ParseCase{"36.5", 36.5}, ParseCase{" 36 ", 36},
+                      ParseCase{"-36", -36}, ParseCase{"+36", 36}, ParseCase{".5", 0.5},
+                      ParseCase{"5.", 5}, ParseCase{"1.000", 1}, ParseCase{"0.1", 0.1},
+                      ParseCase{"5000.5", 5000.5},
+                      ParseCase{"5.123456789012345678", 5.123456789012345678}, ParseCase{"3 6", 36},
+                      ParseCase{"\t3\n6 .5", 36.5}, ParseCase{"1.2.3", 1.2}, ParseCase{"36mm", 36},
+                      ParseCase{"abc", 0}, ParseCase{"", 0}, ParseCase{"-", 0}, ParseCase{"1e3", 1},
+                      ParseCase{"0x1A", 0}, ParseCase{"inf", 0},
+                      ParseCase{std::string(400, '9'), HUGE_VAL},
+                      ParseCase{"-" + std::string(400, '9'), -HUGE_VAL}));
 
 TEST(LeadingNumberTest, IsCorrectlyRoundedLikeTheCompiler) {
     EXPECT_EQ(leadingNumber("0.30000000000000004"), 0.30000000000000004);

@@ -1,0 +1,177 @@
+// The four commands of the main window, end to end through real message boxes and the real
+// info window.
+
+#include "WindowProbe.h"
+
+#include <QtTest>
+
+using tarvisol::ui::Form1;
+
+namespace {
+const QString workedExampleLabel = QStringLiteral("36x24 50mm / 39.6x27.0°");
+const QString workedExampleLine = QStringLiteral("36x24\t50\t39.60 x 26.99°\t2375.9 x 1619.5'");
+} // namespace
+
+class Form1CommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    // State: fresh window with its initial texts. Action: "hinzufügen", then "Liste".
+    // Expected: one field with its label, and the list line of the worked example.
+    void typicalRequestEndToEnd() {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        WindowProbe probe(form);
+        probe.type("36", "24", "50");
+        probe.click("CommandOK");
+        QCOMPARE(form.Z(), 1);
+        QCOMPARE(form.drawnLabels(), QStringList{workedExampleLabel});
+
+        bool answered = false;
+        const QString list = probe.infoText("CommandListe", &answered);
+        QVERIFY(answered);
+        QCOMPARE(form.iTxt, QStringLiteral("l"));
+        QCOMPARE(list, workedExampleLine + "\n");
+    }
+
+    void rejectedRequestsShowTheirBox_data() {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("focalLength");
+        QTest::addColumn<QString>("message");
+        const QString notNumeric = QStringLiteral("Falsche Zahleneingabe. (Komma = '.')");
+        const QString outOfRange =
+            QStringLiteral("Falsche Werteingabe. Filmformat 5 - 1000 mm, Brennw. 10 - 5000 mm.");
+        QTest::newRow("empty width") << ""
+                                     << "24"
+                                     << "50" << notNumeric;
+        QTest::newRow("letters before range") << "abc"
+                                              << "2000"
+                                              << "50" << notNumeric;
+        QTest::newRow("unit") << "36 mm"
+                              << "24"
+                              << "50" << notNumeric;
+        QTest::newRow("width too small") << "4.99"
+                                         << "24"
+                                         << "50" << outOfRange;
+        QTest::newRow("focal length too long") << "36"
+                                               << "24"
+                                               << "5000,5" << outOfRange;
+        QTest::newRow("grouped thousand") << "36"
+                                          << "24"
+                                          << "1,000" << outOfRange;
+    }
+
+    // State: one field drawn. Action: a bad request. Expected: an error box, the drawing and
+    // the table as they were, and the typed texts untouched.
+    void rejectedRequestsShowTheirBox() {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QFETCH(QString, focalLength);
+        QFETCH(QString, message);
+        Form1 form;
+        form.show();
+        WindowProbe probe(form);
+        probe.click("CommandOK");
+        probe.type(width, height, focalLength);
+        bool answered = false;
+        const SeenBox box = probe.clickAndAnswer("CommandOK", QMessageBox::Ok, &answered);
+        QVERIFY(answered);
+        QCOMPARE(box.text, message);
+        QCOMPARE(box.title, QStringLiteral("Fehler"));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(form.Z(), 1);
+        QCOMPARE(form.drawnLabels(), QStringList{workedExampleLabel});
+        QCOMPARE(probe.box("TextFilmQ")->text(), width);
+        QCOMPARE(probe.box("TextBrennw")->text(), focalLength);
+    }
+
+    // The same combination again is found: nothing stored, no box, drawn again.
+    void sameCombinationTwiceStoresOnce() {
+        Form1 form;
+        WindowProbe probe(form);
+        probe.click("CommandOK");
+        probe.type(" 36,0 ", "24.", "+50");
+        probe.click("CommandOK");
+        QCOMPARE(form.Z(), 1);
+        QCOMPARE(form.drawnLabels().size(), 1);
+    }
+
+    void deleteAnsweredCancelKeepsEverything() {
+        Form1 form;
+        WindowProbe probe(form);
+        probe.click("CommandOK");
+        bool answered = false;
+        const SeenBox box = probe.clickAndAnswer("CommandDel", QMessageBox::Cancel, &answered);
+        QVERIFY(answered);
+        QCOMPARE(box.title, QStringLiteral("löschen"));
+        QCOMPARE(box.text, QStringLiteral("Die Liste und alle Einträge wirklich löschen?"));
+        QCOMPARE(box.icon, QMessageBox::Question);
+        QCOMPARE(box.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box.defaultButton, QMessageBox::Ok);
+        QCOMPARE(form.Z(), 1);
+        QCOMPARE(form.drawnLabels(), QStringList{workedExampleLabel});
+    }
+
+    // After a confirmed "löschen" the list is empty, and an earlier combination comes back as
+    // entry 1.
+    void deleteAnsweredOkClearsDrawingAndTable() {
+        Form1 form;
+        WindowProbe probe(form);
+        probe.click("CommandOK");
+        probe.type("24", "36", "50");
+        probe.click("CommandOK");
+        bool answered = false;
+        probe.clickAndAnswer("CommandDel", QMessageBox::Ok, &answered);
+        QVERIFY(answered);
+        QCOMPARE(form.Z(), 0);
+        QVERIFY(form.drawnLabels().isEmpty());
+        QCOMPARE(probe.infoText("CommandListe"), QString());
+
+        probe.type("36", "24", "50");
+        probe.click("CommandOK");
+        QCOMPARE(form.Z(), 1);
+        QCOMPARE(probe.infoText("CommandListe"), workedExampleLine + "\n");
+    }
+
+    // Each showing reads iTxt afresh: help, then list, then help again.
+    void helpThenListEachShowTheirOwnText() {
+        Form1 form;
+        WindowProbe probe(form);
+        probe.click("CommandOK");
+        const QString help = probe.infoText("CommandHilfe");
+        QCOMPARE(form.iTxt, QStringLiteral("h"));
+        QVERIFY(help.startsWith(QStringLiteral("Tarvisol v1.1\n\n")));
+        QVERIFY(!help.contains(QStringLiteral("36x24")));
+        const QString list = probe.infoText("CommandListe");
+        QCOMPARE(list, workedExampleLine + "\n");
+        QCOMPARE(probe.infoText("CommandHilfe"), help);
+    }
+
+    // Full table through the window: the warning, then entry 999 replaced and drawn.
+    void fullTableWarnsAndReplacesLastEntry() {
+        Form1 form;
+        WindowProbe probe(form);
+        for (int i = 1; i <= 999; ++i) {
+            probe.type(QString::number(5 + i * 0.5), "24", "50");
+            probe.click("CommandOK");
+        }
+        QCOMPARE(form.Z(), 999);
+        probe.type("36.25", "24", "50");
+        bool answered = false;
+        const SeenBox box = probe.clickAndAnswer("CommandOK", QMessageBox::Ok, &answered);
+        QVERIFY(answered);
+        QCOMPARE(box.text, QStringLiteral("Keine weiteren Daten mehr möglich."));
+        QCOMPARE(form.Z(), 999);
+        QCOMPARE(form.drawnLabels().size(), 999);
+        QVERIFY(form.drawnLabels().last().startsWith(QStringLiteral("36.25x24 50mm / ")));
+        QCOMPARE(probe.infoText("CommandListe").count('\n'), 999);
+    }
+};
+
+QTEST_MAIN(Form1CommandsTest)
+#include "tst_form1_commands.moc"

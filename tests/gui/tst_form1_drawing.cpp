@@ -1,0 +1,141 @@
+// The drawing as pixels: where the outlines land, and that the picture is kept on repaint.
+
+#include "WindowProbe.h"
+#include "core/FieldLayout.h"
+
+#include <QtTest>
+#include <cmath>
+
+using tarvisol::ui::Form1;
+
+namespace {
+
+constexpr double twipsPerPixel = 15; // 96 logical dpi
+
+struct PixelBox {
+    int left, top, right, bottom;
+};
+
+PixelBox toPixels(const tarvisol::FieldRectangle& r) {
+    auto px = [](double twips) { return int(std::lround(twips / twipsPerPixel)); };
+    return {px(r.x), px(r.y), px(double(r.x) + r.width), px(double(r.y) + r.height)};
+}
+
+QImage picture(Form1& form) {
+    return form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool isInk(const QImage& image, int x, int y, QRgb ink) {
+    return image.pixel(x, y) == ink;
+}
+
+// Checks the whole outline lies on the given pixels, and its neighbours just outside do not,
+// away from the label at the top centre.
+void verifyOutline(const QImage& image, QRgb ink, PixelBox box) {
+    for (int y = box.top + 15; y <= box.bottom - 5; y += 7) {
+        QVERIFY2(isInk(image, box.left, y, ink), qPrintable(QString("left edge y=%1").arg(y)));
+        QVERIFY2(isInk(image, box.right, y, ink), qPrintable(QString("right edge y=%1").arg(y)));
+        QVERIFY(!isInk(image, box.left - 1, y, ink));
+        QVERIFY(!isInk(image, box.left + 1, y, ink));
+        QVERIFY(!isInk(image, box.right - 1, y, ink));
+        QVERIFY(!isInk(image, box.right + 1, y, ink));
+    }
+    for (int x = box.left + 5; x <= box.left + 60; x += 5) {
+        QVERIFY2(isInk(image, x, box.top, ink), qPrintable(QString("top edge x=%1").arg(x)));
+        QVERIFY(!isInk(image, x, box.top - 1, ink));
+        QVERIFY(!isInk(image, x, box.top + 1, ink));
+    }
+    for (int x = box.left + 5; x <= box.right - 5; x += 9) {
+        QVERIFY2(isInk(image, x, box.bottom, ink), qPrintable(QString("bottom x=%1").arg(x)));
+        QVERIFY(!isInk(image, x, box.bottom + 1, ink));
+        QVERIFY(!isInk(image, x, box.bottom - 1, ink));
+    }
+}
+
+} // namespace
+
+class Form1DrawingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    // The worked example: corner (304.6, 900), 9425.777 x 6425 twips.
+    void workedExampleOutlineLiesOnItsPixels() {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        WindowProbe(form).click("CommandOK");
+        const QImage image = picture(form);
+        const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
+        // 304.6/15 = 20.3, 900/15 = 60, 9730.4/15 = 648.7, 7325/15 = 488.3
+        verifyOutline(image, ink, {20, 60, 649, 488});
+        // The inside is not painted.
+        QCOMPARE(image.pixel(300, 300), form.palette().color(QPalette::Window).rgb());
+    }
+
+    // The label stands on the top edge, centred on the window's centre.
+    void labelIsPrintedCentredBelowTheTopEdge() {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        WindowProbe(form).click("CommandOK");
+        const QImage image = picture(form);
+        const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
+        const QFontMetrics metrics(form.font());
+        int leftmost = image.width();
+        int rightmost = -1;
+        for (int y = 62; y < 60 + metrics.height(); ++y) {
+            for (int x = 21; x < 648; ++x) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    leftmost = std::min(leftmost, x);
+                    rightmost = std::max(rightmost, x);
+                }
+            }
+        }
+        QVERIFY(rightmost > leftmost);
+        const double centre = (leftmost + rightmost + 1) / 2.0;
+        QVERIFY2(std::abs(centre - 669 / 2.0) <= 2.5, qPrintable(QString::number(centre)));
+        QVERIFY(!isInk(image, 334, 59, ink));
+    }
+
+    // Action: resize without "hinzufügen". Expected: the picture stays as it was drawn.
+    // Action: "hinzufügen". Expected: the same field drawn to the new size, nothing stored.
+    void resizeKeepsPictureUntilNextAdd() {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        WindowProbe probe(form);
+        probe.click("CommandOK");
+        const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
+
+        form.resize(900, 700);
+        QTRY_COMPARE(form.size(), QSize(900, 700));
+        verifyOutline(picture(form), ink, {20, 60, 649, 488});
+
+        probe.click("CommandOK");
+        QCOMPARE(form.Z(), 1);
+        tarvisol::EntryTable table;
+        table.dimension();
+        table.store(36, 24, 50);
+        const tarvisol::FieldLayout layout(table, 900 * 15, 700 * 15, ".");
+        const PixelBox expected = toPixels(layout.rectangle(1));
+        QCOMPARE(expected.left, 7); // now the width decides the scale
+        verifyOutline(picture(form), ink, expected);
+    }
+
+    // A window lower than the margins gives a negative scale; the field is drawn upwards
+    // from the corner without trouble.
+    void tinyWindowDrawsWithoutTrouble() {
+        Form1 form;
+        form.show();
+        form.resize(200, 40);
+        QTRY_COMPARE(form.size(), QSize(200, 40));
+        WindowProbe(form).click("CommandOK");
+        QCOMPARE(form.drawnLabels().size(), 1);
+        QVERIFY(!picture(form).isNull());
+    }
+};
+
+QTEST_MAIN(Form1DrawingTest)
+#include "tst_form1_drawing.moc"

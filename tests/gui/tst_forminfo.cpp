@@ -1,0 +1,116 @@
+// The info window on its own: size, text box, and the text rebuilt at every activation.
+
+#include "WindowProbe.h"
+#include "ui/FormInfo.h"
+
+#include <QScrollBar>
+#include <QtTest>
+
+using tarvisol::ui::Form1;
+using tarvisol::ui::FormInfo;
+
+namespace {
+QPlainTextEdit* textInfo(FormInfo& info) {
+    return info.findChild<QPlainTextEdit*>(QStringLiteral("TextInfo"));
+}
+} // namespace
+
+class FormInfoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    void hasFixedSizeAndItsTextBox() {
+        Form1 form;
+        FormInfo info(form);
+        QCOMPARE(info.windowTitle(), QStringLiteral("Info"));
+        QCOMPARE(info.objectName(), QStringLiteral("FormInfo"));
+        // 6285 x 5370 twips, and the user cannot resize it.
+        QCOMPARE(info.size(), QSize(419, 358));
+        QCOMPARE(info.minimumSize(), info.maximumSize());
+        QVERIFY(info.isModal());
+        QPlainTextEdit* text = textInfo(info);
+        QVERIFY(text);
+        QCOMPARE(text->geometry(), QRect(8, 8, 401, 337));
+        QVERIFY(text->isReadOnly());
+        QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(text->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    }
+
+    void modeSelectsTheText_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("help") << "h"
+                              << "Tarvisol v1.1\n";
+        QTest::newRow("list") << "l"
+                              << "36x24\t50\t";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("capital") << "H"
+                                 << "";
+        QTest::newRow("other") << "x"
+                               << "";
+    }
+
+    void modeSelectsTheText() {
+        QFETCH(QString, mode);
+        QFETCH(QString, start);
+        Form1 form;
+        WindowProbe(form).click("CommandOK");
+        form.iTxt = mode;
+        FormInfo info(form);
+        info.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&info));
+        const QString text = textInfo(info)->toPlainText();
+        QVERIFY2(text.startsWith(start), qPrintable(text.left(40)));
+        if (start.isEmpty()) {
+            QCOMPARE(text, QString());
+        }
+    }
+
+    // Credit line 1 ends with the year of the moment of showing; the background follows the
+    // window's own.
+    void helpShowsTheCurrentYearOnTheWindowBackground() {
+        Form1 form;
+        form.iTxt = QStringLiteral("h");
+        FormInfo info(form);
+        QPalette odd = info.palette();
+        odd.setColor(QPalette::Window, QColor(200, 220, 180));
+        info.setPalette(odd);
+        info.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&info));
+        const QStringList lines = textInfo(info)->toPlainText().split('\n');
+        QCOMPARE(lines.size(), 22); // 21 line breaks
+        QVERIFY(lines[2].endsWith(QString::number(QDate::currentDate().year())));
+        QCOMPARE(textInfo(info)->palette().color(QPalette::Base), QColor(200, 220, 180));
+    }
+
+    // A reactivation replaces the whole text and shows it from the top.
+    void everyActivationRebuildsTheWholeText() {
+        Form1 form;
+        WindowProbe probe(form);
+        for (int i = 0; i < 60; ++i) {
+            probe.type(QString::number(10 + i), "24", "50");
+            probe.click("CommandOK");
+        }
+        form.iTxt = QStringLiteral("l");
+        FormInfo info(form);
+        info.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&info));
+        QPlainTextEdit* text = textInfo(info);
+        QCOMPARE(text->toPlainText().count('\n'), 60);
+        QVERIFY(text->verticalScrollBar()->maximum() > 0); // taller than the box: it scrolls
+        text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
+        text->setPlainText(QStringLiteral("left over"));
+
+        form.iTxt = QStringLiteral("h");
+        info.Form_Activate();
+        QVERIFY(text->toPlainText().startsWith(QStringLiteral("Tarvisol v1.1")));
+        QVERIFY(!text->toPlainText().contains(QStringLiteral("left over")));
+        QCOMPARE(text->verticalScrollBar()->value(), 0);
+    }
+};
+
+QTEST_MAIN(FormInfoTest)
+#include "tst_forminfo.moc"
