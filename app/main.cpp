@@ -4,6 +4,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the running window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvisol.tarvisol"));
     tarvisol::ui::Form1 form1;
     form1.show();
     return QApplication::exec();

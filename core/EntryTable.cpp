@@ -5,12 +5,8 @@
 
 namespace tarvisol {
 
-namespace {
-constexpr double emptyCell = std::numeric_limits<double>::quiet_NaN();
-}
-
 void EntryTable::dimension() {
-    cells_.assign(std::size_t(ColumnCount) * RowCount, emptyCell);
+    cells_.assign(std::size_t(ColumnCount) * RowCount, emptyCellValue());
 }
 
 bool EntryTable::find(double width, double height, double focalLength) const {
@@ -40,19 +36,8 @@ EntryTable::StoreResult EntryTable::store(double width, double height, double fo
     return result;
 }
 
-bool EntryTable::isInside(int column, int row) {
-    return column >= 0 && column < ColumnCount && row >= 0 && row < RowCount;
-}
-
 bool EntryTable::isEmpty(int column, int row) const {
     return std::isnan(value(column, row));
-}
-
-double EntryTable::value(int column, int row) const {
-    if (!isDimensioned() || !isInside(column, row)) {
-        return emptyCell;
-    }
-    return cells_[indexOf(column, row)];
 }
 
 void EntryTable::setAngle(Column column, int row, double degrees) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace tarvisol {
@@ -45,13 +46,21 @@ public:
 
     // Cells outside the table, and cells never written, read as empty.
     bool isEmpty(int column, int row) const;
-    double value(int column, int row) const;
+    double value(int column, int row) const {
+        if (cells_.empty() || !isInside(column, row)) {
+            return emptyCellValue();
+        }
+        return cells_[indexOf(column, row)];
+    }
 
     // Only the angle columns of stored entries are writable from outside.
     void setAngle(Column column, int row, double degrees);
 
 private:
-    static bool isInside(int column, int row);
+    static bool isInside(int column, int row) {
+        return column >= 0 && column < ColumnCount && row >= 0 && row < RowCount;
+    }
+    static double emptyCellValue() { return std::numeric_limits<double>::quiet_NaN(); }
     static std::size_t indexOf(int column, int row) {
         return std::size_t(row) * ColumnCount + column;
     }

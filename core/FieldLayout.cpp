@@ -23,19 +23,42 @@ double angleOfView(double dimension, double focalLength) {
 }
 
 FieldLayout::FieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
-                         std::string_view decimalSeparator)
-    : table_(table), decimalSeparator_(decimalSeparator) {
+                         std::string_view decimalSeparator, FieldCache* cache)
+    : table_(table), decimalSeparator_(decimalSeparator), cache_(cache) {
+    if (cache_) {
+        cache_->useSeparator(decimalSeparator_);
+    }
     computeAngles();
     computeScale(scaleWidth, scaleHeight);
 }
 
+const FieldCache::Entry* FieldLayout::cached(int row) const {
+    if (!cache_) {
+        return nullptr;
+    }
+    return cache_->find(row, table_.value(EntryTable::Width, row),
+                        table_.value(EntryTable::Height, row),
+                        table_.value(EntryTable::FocalLength, row));
+}
+
 void FieldLayout::computeAngles() {
     for (int row = 1; row <= table_.count(); ++row) {
+        if (const auto* known = cached(row)) {
+            table_.setAngle(EntryTable::HorizontalAngle, row, known->horizontalAngle);
+            table_.setAngle(EntryTable::VerticalAngle, row, known->verticalAngle);
+            continue;
+        }
+        const double width = table_.value(EntryTable::Width, row);
+        const double height = table_.value(EntryTable::Height, row);
         const double focalLength = table_.value(EntryTable::FocalLength, row);
-        table_.setAngle(EntryTable::HorizontalAngle, row,
-                        angleOfView(table_.value(EntryTable::Width, row), focalLength));
-        table_.setAngle(EntryTable::VerticalAngle, row,
-                        angleOfView(table_.value(EntryTable::Height, row), focalLength));
+        const double horizontal = angleOfView(width, focalLength);
+        const double vertical = angleOfView(height, focalLength);
+        table_.setAngle(EntryTable::HorizontalAngle, row, horizontal);
+        table_.setAngle(EntryTable::VerticalAngle, row, vertical);
+        if (cache_) {
+            cache_->remember(row,
+                             {width, height, focalLength, horizontal, vertical, makeLabel(row)});
+        }
     }
 }
 
@@ -72,6 +95,13 @@ FieldRectangle FieldLayout::rectangle(int row) const {
 }
 
 std::string FieldLayout::label(int row) const {
+    if (const auto* known = cached(row)) {
+        return known->label;
+    }
+    return makeLabel(row);
+}
+
+std::string FieldLayout::makeLabel(int row) const {
     auto general = [&](EntryTable::Column column) {
         return formatNumber(table_.value(column, row), NumberPattern::General, decimalSeparator_);
     };
@@ -104,8 +134,8 @@ std::vector<FieldItem> FieldLayout::items(const TextWidthMeasure& measure) const
 
 std::vector<FieldItem> fieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
                                    const TextWidthMeasure& measure,
-                                   std::string_view decimalSeparator) {
-    return FieldLayout(table, scaleWidth, scaleHeight, decimalSeparator).items(measure);
+                                   std::string_view decimalSeparator, FieldCache* cache) {
+    return FieldLayout(table, scaleWidth, scaleHeight, decimalSeparator, cache).items(measure);
 }
 
 } // namespace tarvisol

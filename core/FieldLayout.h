@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/EntryTable.h"
+#include "core/FieldCache.h"
 
 #include <functional>
 #include <string>
@@ -36,8 +37,10 @@ using TextWidthMeasure = std::function<float(std::string_view)>;
 // always been computed.
 class FieldLayout {
 public:
+    // With a cache, rows whose combination it already knows take their angles and label
+    // from it; the results are the same either way.
     FieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
-                std::string_view decimalSeparator);
+                std::string_view decimalSeparator, FieldCache* cache = nullptr);
 
     int entryCount() const { return table_.count(); }
     double scale() const { return scale_; }
@@ -54,12 +57,15 @@ public:
 
 private:
     void computeAngles();
+    std::string makeLabel(int row) const;
+    const FieldCache::Entry* cached(int row) const;
     void computeScale(float scaleWidth, float scaleHeight);
     double horizontalAngle(int row) const { return table_.value(EntryTable::HorizontalAngle, row); }
     double verticalAngle(int row) const { return table_.value(EntryTable::VerticalAngle, row); }
 
     EntryTable& table_;
     std::string decimalSeparator_;
+    FieldCache* cache_;
     float centreX_ = 0;
     float centreY_ = 0;
     double scale_ = 0;
@@ -68,6 +74,6 @@ private:
 // The same layout as a list, for callers without a canvas.
 std::vector<FieldItem> fieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
                                    const TextWidthMeasure& measure,
-                                   std::string_view decimalSeparator);
+                                   std::string_view decimalSeparator, FieldCache* cache = nullptr);
 
 } // namespace tarvisol

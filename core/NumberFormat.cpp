@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <string>
 
 namespace tarvisol {
 
@@ -99,29 +101,89 @@ std::string nonFiniteText(double value) {
     return value < 0 ? "-∞" : "∞";
 }
 
+// The quick way for the values the tool shows: scale to an integer count of the last digit
+// kept, and round that exactly. fma gives the product's rounding error exactly, so a product
+// that lands on .5 is known to be a true tie (error 0), or just above or below it.
+// Returns false where the scaled value would not fit the 52-bit mantissa.
+bool roundScaled(double magnitude, int decimals, std::uint64_t& scaled) {
+    static constexpr std::array<double, 16> powersOfTen{
+        1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (decimals < 0 || decimals >= int(powersOfTen.size())) {
+        return false;
+    }
+    const double p = powersOfTen[std::size_t(decimals)];
+    const double x = magnitude * p;
+    if (!(x < 0x1p52)) {
+        return false;
+    }
+    const double error = std::fma(magnitude, p, -x);
+    const double whole = std::floor(x);
+    const double fraction = x - whole;
+    const bool up = fraction > 0.5 || (fraction == 0.5 && error >= 0);
+    scaled = std::uint64_t(whole) + (up ? 1 : 0);
+    return true;
+}
+
+Decimal splitScaled(std::uint64_t scaled, int decimals) {
+    std::string digits = std::to_string(scaled);
+    if (digits.size() <= std::size_t(decimals)) {
+        digits.insert(0, std::size_t(decimals) + 1 - digits.size(), '0');
+    }
+    const std::size_t integerLength = digits.size() - std::size_t(decimals);
+    return {digits.substr(0, integerLength), digits.substr(integerLength)};
+}
+
+int integerDigitCount(double magnitude) {
+    int count = 1;
+    for (double limit = 10; magnitude >= limit && count < 400; limit *= 10) {
+        ++count;
+    }
+    return count;
+}
+
+Decimal roundedToDecimals(double magnitude, int decimals) {
+    std::uint64_t scaled = 0;
+    if (roundScaled(magnitude, decimals, scaled)) {
+        return splitScaled(scaled, decimals);
+    }
+    return roundToDecimals(exactDecimal(magnitude), std::size_t(decimals));
+}
+
+Decimal roundedToSignificant(double magnitude) {
+    std::uint64_t scaled = 0;
+    if (magnitude >= 1) {
+        const int decimals = generalSignificantDigits - integerDigitCount(magnitude);
+        if (roundScaled(magnitude, decimals, scaled)) {
+            return splitScaled(scaled, decimals);
+        }
+    }
+    return roundToSignificant(exactDecimal(magnitude));
+}
+
 } // namespace
 
 std::string formatNumber(double value, NumberPattern pattern, std::string_view decimalSeparator) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    Decimal d = exactDecimal(std::fabs(value));
+    const double magnitude = std::fabs(value);
+    Decimal d;
     switch (pattern) {
     case NumberPattern::General:
-        d = roundToSignificant(std::move(d));
+        d = roundedToSignificant(magnitude);
         d.fractionDigits.erase(d.fractionDigits.find_last_not_of('0') + 1);
         break;
     case NumberPattern::HashDotZero:
-        d = roundToDecimals(std::move(d), 1);
+        d = roundedToDecimals(magnitude, 1);
         if (d.integerDigits == "0") {
             d.integerDigits.clear();
         }
         break;
     case NumberPattern::ZeroDotZeroZero:
-        d = roundToDecimals(std::move(d), 2);
+        d = roundedToDecimals(magnitude, 2);
         break;
     case NumberPattern::ZeroDotZero:
-        d = roundToDecimals(std::move(d), 1);
+        d = roundedToDecimals(magnitude, 1);
         break;
     }
     std::string text = value < 0 && !isAllZeros(d) ? "-" : "";

@@ -171,7 +171,7 @@ void Form1::Form_Activate() {
 }
 
 void Form1::Zeichnen() {
-    tarvisol::Zeichnen(Liste, canvas_, decimalSeparator());
+    tarvisol::Zeichnen(Liste, canvas_, decimalSeparator(), &fieldCache_);
     update();
 }
 
@@ -215,12 +215,15 @@ void Form1::showInfo() {
 
 void Form1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    canvas_.paint(painter);
+    paintDrawing(painter);
 }
 
 void Form1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Form_Activate();
+    }
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+        canvas_.invalidate();
     }
     QWidget::changeEvent(event);
 }

@@ -13,6 +13,7 @@
 // "Liste" and "?" set `iTxt` and show FormInfo modally; FormInfo reads `Liste` and `iTxt`.
 
 #include "core/EntryTable.h"
+#include "core/FieldCache.h"
 #include "core/MessageService.h"
 #include "ui/QtMessageService.h"
 #include "ui/RetainedCanvas.h"
@@ -23,6 +24,7 @@
 
 class QGroupBox;
 class QLabel;
+class QPainter;
 class QLineEdit;
 class QPushButton;
 
@@ -42,6 +44,9 @@ public:
     void Form_Load();
     void Form_Activate();
     void Zeichnen();
+
+    // Paints the retained drawing, as every repaint of the window does.
+    void paintDrawing(QPainter& painter) { canvas_.paint(painter); }
 
     // What the drawing area shows, for tests and assistive technology.
     QStringList drawnLabels() const { return canvas_.printedTexts(); }
@@ -65,6 +70,7 @@ private:
     QtMessageService qtMessages_;
     MessageService& messages_;
     RetainedCanvas canvas_;
+    FieldCache fieldCache_;
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;

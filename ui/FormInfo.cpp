@@ -1,6 +1,7 @@
 #include "ui/FormInfo.h"
 
 #include "core/InfoText.h"
+#include "ui/AppIcon.h"
 #include "ui/CoreText.h"
 #include "ui/Form1.h"
 #include "ui/Twips.h"
@@ -31,6 +32,7 @@ FormInfo::FormInfo(const Form1& form1)
       form1_(form1) {
     setObjectName(QStringLiteral("FormInfo"));
     setWindowTitle(QStringLiteral("Info"));
+    setWindowIcon(applicationIcon());
     setModal(true);
     setFixedSize(twipsToPixelsX(*this, clientWidthTwips), twipsToPixelsY(*this, clientHeightTwips));
 

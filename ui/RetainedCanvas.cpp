@@ -12,6 +12,7 @@
 namespace tarvisol::ui {
 
 void RetainedCanvas::clear() {
+    metrics_.emplace(area_.font());
     rectangles_.clear();
     texts_.clear();
     cacheValid_ = false;
@@ -37,12 +38,15 @@ void RetainedCanvas::drawRectangleOutline(float x, float y, float width, float h
 }
 
 float RetainedCanvas::textWidth(std::string_view text) const {
-    const QFontMetricsF metrics(area_.font());
-    return float(metrics.horizontalAdvance(fromCore(text)) * twipsPerPixelX());
+    const QFontMetricsF& metrics = metrics_ ? *metrics_ : QFontMetricsF(area_.font());
+    // The label measured is the label printed next; convert it once.
+    lastMeasured_ = std::string(text);
+    lastMeasuredText_ = fromCore(text);
+    return float(metrics.horizontalAdvance(lastMeasuredText_) * twipsPerPixelX());
 }
 
 void RetainedCanvas::printText(std::string_view text) {
-    texts_.append({textX_, textY_, fromCore(text)});
+    texts_.append({textX_, textY_, text == lastMeasured_ ? lastMeasuredText_ : fromCore(text)});
     cacheValid_ = false;
 }
 
@@ -67,17 +71,29 @@ void RetainedCanvas::paint(QPainter& painter) {
         renderInto(cache_);
         cacheValid_ = true;
     }
+    // The cache is opaque, background included, so a repaint is a plain copy whatever it shows.
+    const auto mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawPixmap(0, 0, cache_);
+    painter.setCompositionMode(mode);
 }
 
 void RetainedCanvas::renderInto(QPixmap& pixmap) const {
-    pixmap.fill(Qt::transparent);
+    pixmap.fill(area_.palette().color(QPalette::Window));
     QPainter painter(&pixmap);
     const double dpr = pixmap.devicePixelRatio();
     const QColor foreground = area_.palette().color(QPalette::WindowText);
+    // All outlines go to the painter as one batch of filled strips: one call instead of four
+    // per field.
+    QVector<QRectF> strips;
+    strips.reserve(rectangles_.size() * 4);
     for (const auto& outline : rectangles_) {
-        paintOutline(painter, outline, dpr, foreground);
+        appendOutline(strips, outline, dpr);
     }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(foreground);
+    painter.drawRects(strips.constData(), int(strips.size()));
+    painter.setBrush(Qt::NoBrush);
     painter.setPen(foreground);
     painter.setFont(area_.font());
     const double ascent = QFontMetricsF(area_.font()).ascent();
@@ -89,8 +105,8 @@ void RetainedCanvas::renderInto(QPixmap& pixmap) const {
 
 // The outline is laid on whole device pixels, one logical pixel thick, so its lines stay sharp
 // at every scale factor and its position is exact to a device pixel.
-void RetainedCanvas::paintOutline(QPainter& painter, const Outline& outline, double dpr,
-                                  const QColor& colour) const {
+void RetainedCanvas::appendOutline(QVector<QRectF>& strips, const Outline& outline,
+                                   double dpr) const {
     const double twipsPerDeviceX = twipsPerPixelX() / dpr;
     const double twipsPerDeviceY = twipsPerPixelY() / dpr;
     auto toDevice = [](double twips, double perDevice) {
@@ -109,7 +125,7 @@ void RetainedCanvas::paintOutline(QPainter& painter, const Outline& outline, dou
     }
     const double thickness = std::max(1.0, std::round(dpr));
     auto fillDevice = [&](double x, double y, double w, double h) {
-        painter.fillRect(QRectF(x / dpr, y / dpr, w / dpr, h / dpr), colour);
+        strips.append(QRectF(x / dpr, y / dpr, w / dpr, h / dpr));
     };
     const double width = right - left + thickness;
     const double height = bottom - top + thickness;

@@ -2,13 +2,16 @@
 
 #include "core/Canvas.h"
 
+#include <QFontMetricsF>
 #include <QPixmap>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
+#include <string>
 
-class QColor;
 class QPainter;
 class QWidget;
 
@@ -38,6 +41,9 @@ public:
     QStringList printedTexts() const;
     bool isEmpty() const { return rectangles_.isEmpty() && texts_.isEmpty(); }
 
+    // After a change of colours or font the next repaint renders the drawing afresh.
+    void invalidate() { cacheValid_ = false; }
+
 private:
     struct Outline {
         float x, y, width, height;
@@ -48,8 +54,7 @@ private:
     };
 
     void renderInto(QPixmap& pixmap) const;
-    void paintOutline(QPainter& painter, const Outline& outline, double dpr,
-                      const QColor& colour) const;
+    void appendOutline(QVector<QRectF>& strips, const Outline& outline, double dpr) const;
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
 
@@ -58,6 +63,9 @@ private:
     float textY_ = 0;
     QVector<Outline> rectangles_;
     QVector<PrintedText> texts_;
+    std::optional<QFontMetricsF> metrics_; // of the font at the last clear
+    mutable std::string lastMeasured_;
+    mutable QString lastMeasuredText_;
     QPixmap cache_;
     bool cacheValid_ = false;
 };

@@ -1,7 +1,10 @@
 #include "core/NumberFormat.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tarvisol {
 namespace {
@@ -105,6 +108,81 @@ INSTANTIATE_TEST_SUITE_P(
                       SeparatorCase{36, General, ",", "36"},
                       SeparatorCase{0.5, HashDotZero, "٫", "٫5"},
                       SeparatorCase{10662.507, OneDecimal, ",", "10662,5"}));
+
+} // namespace
+} // namespace tarvisol
+
+namespace tarvisol {
+namespace {
+
+// An independent reference: glibc's printf writes a double's exact decimal expansion when
+// asked for enough digits; rounding that by hand, half away from zero, is what every pattern
+// must give.
+std::string referencePattern(double value, int decimals, bool dropZeroInteger) {
+    char buffer[2000];
+    std::snprintf(buffer, sizeof buffer, "%.1100f", value);
+    std::string text(buffer);
+    const auto point = text.find('.');
+    std::string digits = text.substr(0, point) + text.substr(point + 1, std::size_t(decimals));
+    if (text[point + 1 + std::size_t(decimals)] >= '5') {
+        int i = int(digits.size()) - 1;
+        while (i >= 0 && digits[std::size_t(i)] == '9') {
+            digits[std::size_t(i--)] = '0';
+        }
+        if (i < 0) {
+            digits.insert(digits.begin(), '1');
+        } else {
+            ++digits[std::size_t(i)];
+        }
+    }
+    std::string integer = digits.substr(0, digits.size() - std::size_t(decimals));
+    if (dropZeroInteger && integer == "0") {
+        integer.clear();
+    }
+    return integer + "." + digits.substr(digits.size() - std::size_t(decimals));
+}
+
+TEST(FormatAgainstReference, PatternsRoundLikeTheExactExpansion) {
+    std::uint64_t state = 0x9E3779B97F4A7C15ull;
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    std::vector<double> values;
+    for (int i = 0; i < 20000; ++i) {
+        // Angles, arc minutes and some far larger or smaller values.
+        const double unit = double(next() % 1000000007) / 1000000007.0;
+        values.push_back(unit * 180);
+        values.push_back(unit * 10800);
+        values.push_back(std::ldexp(unit, int(next() % 80) - 40));
+    }
+    for (int k = 0; k < 4000; ++k) {
+        values.push_back((2 * k + 1) / 8.0); // exact ties at two and one decimals
+        values.push_back(std::nextafter((2 * k + 1) / 20.0, 0.0));
+    }
+    for (const double v : values) {
+        ASSERT_EQ(formatNumber(v, NumberPattern::ZeroDotZeroZero, "."),
+                  referencePattern(v, 2, false))
+            << std::hexfloat << v;
+        ASSERT_EQ(formatNumber(v, NumberPattern::ZeroDotZero, "."), referencePattern(v, 1, false))
+            << std::hexfloat << v;
+        ASSERT_EQ(formatNumber(v, NumberPattern::HashDotZero, "."), referencePattern(v, 1, true))
+            << std::hexfloat << v;
+    }
+}
+
+// The general format must agree with the same number written to 15 significant digits by
+// the reference and stripped of trailing zeros.
+TEST(FormatAgainstReference, GeneralKeepsFifteenSignificantDigits) {
+    for (const double v : {5.123456789012345678, 23.6, 999.9999999999999, 1000.0, 4999.99999999999,
+                           12345.678901234567, 1.0000000000000002, 9.999999999999999}) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.15g", v); // same as ours away from exact ties
+        EXPECT_EQ(formatNumber(v, NumberPattern::General, "."), buffer) << std::hexfloat << v;
+    }
+}
 
 } // namespace
 } // namespace tarvisol

@@ -1,0 +1,85 @@
+#include "BenchTables.h"
+#include "core/FieldLayout.h"
+#include "ui/Form1.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using tarvisol::ui::Form1;
+
+constexpr int entries = 999;
+
+QImage initialSizeImage(const QWidget& window) {
+    QImage image(window.size() * window.devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(window.devicePixelRatioF());
+    image.fill(window.palette().color(QPalette::Window));
+    return image;
+}
+
+// The tool's own path: Zeichnen lays out and records the fields through the canvas, then the
+// window paints them onto an image of its initial size.
+void BM_Zeichnen999(benchmark::State& state) {
+    Form1 form;
+    form.Liste = benchTable(entries);
+    QImage image = initialSizeImage(form);
+    for (auto _ : state) {
+        form.Zeichnen();
+        QPainter painter(&image);
+        form.paintDrawing(painter);
+    }
+}
+BENCHMARK(BM_Zeichnen999)->Unit(benchmark::kMillisecond);
+
+// The floor: the same rectangles and labels drawn with QPainter directly, each label's width
+// measured as it goes, as any Qt program drawing this picture must at least do.
+void BM_PlainQPainter999(benchmark::State& state) {
+    Form1 form;
+    auto table = benchTable(entries);
+    const auto items = tarvisol::fieldLayout(
+        table, 10035, 7425, [](std::string_view) { return 0.0f; }, ".");
+    QVector<QRectF> rectangles;
+    QStringList labels;
+    for (const auto& item : items) {
+        const auto& r = item.rectangle;
+        rectangles.append(QRectF(r.x / 15, r.y / 15, r.width / 15, r.height / 15));
+        labels.append(QString::fromStdString(item.label));
+    }
+    QImage image = initialSizeImage(form);
+    const QFont font = form.font();
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font);
+        for (qsizetype i = 0; i < rectangles.size(); ++i) {
+            painter.drawRect(rectangles[i]);
+            const double width = metrics.horizontalAdvance(labels[i]);
+            painter.drawText(QPointF(334.5 - width / 2, rectangles[i].top() + metrics.ascent()),
+                             labels[i]);
+        }
+    }
+}
+BENCHMARK(BM_PlainQPainter999)->Unit(benchmark::kMillisecond);
+
+// Uncovering the window: a repaint of what is already drawn.
+void BM_Repaint(benchmark::State& state) {
+    Form1 form;
+    form.Liste = benchTable(int(state.range(0)));
+    form.Zeichnen();
+    QImage image = initialSizeImage(form);
+    {
+        QPainter first(&image);
+        form.paintDrawing(first);
+    }
+    for (auto _ : state) {
+        QPainter painter(&image);
+        form.paintDrawing(painter);
+    }
+}
+BENCHMARK(BM_Repaint)->Arg(1)->Arg(999)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,8 @@
+#!/bin/sh
+# `cmake --install` into a staging root, as `make install DESTDIR=... PREFIX=/usr` does.
+set -eu
+build="$1"
+root="$2"
+rm -rf "$root"
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+sh "$(dirname "$0")/check-tree.sh" "$root/usr"

@@ -1,0 +1,33 @@
+#!/bin/sh
+# Builds the Debian package from the build tree, as `make package` does, unpacks it and checks
+# its control fields and its files.
+set -eu
+build="$1"
+work="$2"
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+rm -rf "$work"
+mkdir -p "$work"
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" ||
+    { cat "$work/cpack.log" >&2; fail "cpack failed"; }
+set -- "$work"/tarvisol_*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || fail "expected one tarvisol_*.deb in $work, found: $*"
+deb="$1"
+echo "built $(basename "$deb")"
+
+[ "$(dpkg-deb -f "$deb" Package)" = tarvisol ] || fail "Package is $(dpkg-deb -f "$deb" Package)"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+# Read off the executable by dpkg-shlibdeps, and the icon plugin named by hand.
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+    case ", $depends," in
+    *", $library,"* | *", $library ("*) ;;
+    *) fail "Depends lacks $library" ;;
+    esac
+done
+
+dpkg-deb -x "$deb" "$work/root"
+[ -z "$(find "$work/root" -mindepth 1 -maxdepth 1 ! -name usr)" ] || fail "files outside /usr"
+sh "$(dirname "$0")/check-tree.sh" "$work/root/usr"

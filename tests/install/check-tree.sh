@@ -1,0 +1,43 @@
+#!/bin/sh
+# Checks an installed tree (the directory that stands for the prefix, e.g. .../usr): exactly
+# the executable, the menu entry, the icon and the software-centre description, valid and
+# pointing at each other.
+set -eu
+prefix="$1"
+id=org.tarvisol.tarvisol
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cd "$prefix"
+expected="./bin/tarvisol
+./share/applications/$id.desktop
+./share/icons/hicolor/scalable/apps/$id.svg
+./share/metainfo/$id.metainfo.xml"
+actual=$(find . -type f | LC_ALL=C sort)
+[ "$actual" = "$expected" ] || fail "installed files differ:
+$actual
+expected:
+$expected"
+[ -x bin/tarvisol ] || fail "bin/tarvisol is not executable"
+
+desktop=share/applications/$id.desktop
+metainfo=share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(entry Exec)" = tarvisol ] || fail "Exec is '$(entry Exec)'"
+[ -f "share/icons/hicolor/scalable/apps/$(entry Icon).svg" ] || fail "no icon for Icon=$(entry Icon)"
+for category in Graphics Photography; do
+    case ";$(entry Categories);" in
+    *";$category;"*) ;;
+    *) fail "Categories '$(entry Categories)' lack $category" ;;
+    esac
+done
+entry Comment | grep -q 'Bildwinkel' || fail "the comment is not the German one"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $id.desktop"
+grep -q '<svg ' "share/icons/hicolor/scalable/apps/$id.svg" || fail "the icon is no SVG"
+echo "installed tree is complete and valid"
