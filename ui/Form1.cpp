@@ -2,6 +2,7 @@
 
 #include "core/AddRequest.h"
 #include "core/Zeichnen.h"
+#include "ui/AppIcon.h"
 #include "ui/CaptionFont.h"
 #include "ui/CoreText.h"
 #include "ui/FormInfo.h"
@@ -76,6 +77,7 @@ Form1::Form1(MessageService* messages, QWidget* parent)
       canvas_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvisol"));
+    setWindowIcon(applicationIcon());
     buildControls();
     placeControls();
     resize(twipsToPixelsX(*this, clientWidthTwips), twipsToPixelsY(*this, clientHeightTwips));
