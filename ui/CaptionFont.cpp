@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
 
 namespace tarvisol::ui {
 
@@ -11,8 +13,10 @@ constexpr double largestPointSize = 8.0;
 constexpr double smallestPointSize = 6.0;
 constexpr double pointStep = 0.25;
 
-bool fits(const QFont& font, const QVector<CaptionRoom>& captions) {
+// How much the font could grow (above 1) or must shrink (below 1) for every caption to fit.
+double fitRatio(const QFont& font, const QVector<CaptionRoom>& captions) {
     const QFontMetricsF metrics(font);
+    double ratio = 1e9;
     for (const auto& caption : captions) {
         const QStringList lines = caption.text.split(QLatin1Char('\n'));
         double widest = 0;
@@ -20,11 +24,10 @@ bool fits(const QFont& font, const QVector<CaptionRoom>& captions) {
             widest = std::max(widest, metrics.horizontalAdvance(line));
         }
         const double height = lines.size() * metrics.lineSpacing();
-        if (widest > caption.width || height > caption.height) {
-            return false;
-        }
+        ratio = std::min(
+            {ratio, caption.width / std::max(widest, 1.0), caption.height / std::max(height, 1.0)});
     }
-    return true;
+    return ratio;
 }
 
 QString preferredFamily(const QFont& base) {
@@ -42,9 +45,17 @@ QString preferredFamily(const QFont& base) {
 QFont captionFont(const QFont& base, const QVector<CaptionRoom>& captions) {
     QFont font = base;
     font.setFamily(preferredFamily(base));
-    for (double size = largestPointSize; size > smallestPointSize; size -= pointStep) {
+    font.setPointSizeF(largestPointSize);
+    const double ratio = fitRatio(font, captions);
+    if (ratio >= 1) {
+        return font;
+    }
+    // Text widths scale almost linearly with the size, so start from the proportional size
+    // and step down only as far as hinting makes it necessary: few sizes are ever loaded.
+    double size = std::floor(largestPointSize * ratio / pointStep) * pointStep;
+    for (; size > smallestPointSize; size -= pointStep) {
         font.setPointSizeF(size);
-        if (fits(font, captions)) {
+        if (fitRatio(font, captions) >= 1) {
             return font;
         }
     }
