@@ -8,6 +8,7 @@
 #include "ui/FormInfo.h"
 #include "ui/Twips.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,7 +68,15 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setToolTip(tooltip);
+    button->setAccessibleDescription(tooltip);
     return button;
+}
+
+// A screen reader names a text box by what it holds, not by the label beside it, and reads
+// the unit that the label gives on its second line.
+void describe(QWidget* control, const QString& name, const QString& description) {
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
 }
 
 } // namespace
@@ -104,6 +113,23 @@ void Form1::buildControls() {
                               QStringLiteral("Hilfe und Programminfos"), Frame1);
     Label1->setBuddy(TextFilmQ);
     Label3->setBuddy(TextBrennw);
+
+    setAccessibleName(QStringLiteral("Tarvisol"));
+    describeDrawing();
+    describe(Frame1, QStringLiteral("Eingabe"),
+             QStringLiteral("Format, Brennweite und die Befehle"));
+    describe(Label1, QStringLiteral("Film-/Chipformat in mm"), QString());
+    describe(Label2, QStringLiteral("mal"), QString());
+    describe(Label3, QStringLiteral("Objektivbrennweite in mm"), QString());
+    describe(TextFilmQ, QStringLiteral("Formatbreite"),
+             QStringLiteral("Breite des Film- oder Chipformats in mm"));
+    describe(TextFilmH, QStringLiteral("Formathöhe"),
+             QStringLiteral("Höhe des Film- oder Chipformats in mm"));
+    describe(TextBrennw, QStringLiteral("Brennweite"), QStringLiteral("Objektivbrennweite in mm"));
+    CommandOK->setAccessibleName(QStringLiteral("hinzufügen"));
+    CommandListe->setAccessibleName(QStringLiteral("Liste"));
+    CommandDel->setAccessibleName(QStringLiteral("löschen"));
+    CommandHilfe->setAccessibleName(QStringLiteral("Hilfe"));
 
     // Enter in any box adds, as the default button of a dialog would.
     CommandOK->setDefault(true);
@@ -174,7 +200,25 @@ void Form1::Form_Activate() {
 
 void Form1::Zeichnen() {
     tarvisol::Zeichnen(Liste, canvas_, decimalSeparator(), &fieldCache_);
+    describeDrawing();
     update();
+}
+
+// The window is the drawing area, so its description is what the picture shows: one line per
+// drawn field, the label that stands on it.
+void Form1::describeDrawing() {
+    const QStringList labels = drawnLabels();
+    const QString description =
+        labels.isEmpty() ? QStringLiteral("Keine Felder gezeichnet")
+                         : QStringLiteral("Gezeichnete Felder:\n") + labels.join(QLatin1Char('\n'));
+    if (description == accessibleDescription()) {
+        return;
+    }
+    setAccessibleDescription(description);
+    // Qt 6.4 stores the new description without telling a screen reader, which would go on
+    // reading the old picture.
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 std::string Form1::decimalSeparator() {
@@ -196,6 +240,7 @@ void Form1::CommandDel_Click() {
     if (answer == MessageAnswer::Ok) {
         canvas_.clear();
         Liste.clear();
+        describeDrawing();
         update();
     }
 }

@@ -65,6 +65,7 @@ private:
     void buildControls();
     void placeControls();
     void showInfo();
+    void describeDrawing();
     static std::string decimalSeparator();
 
     QtMessageService qtMessages_;

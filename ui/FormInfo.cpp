@@ -44,6 +44,8 @@ FormInfo::FormInfo(const Form1& form1)
     TextInfo->setWordWrapMode(QTextOption::WordWrap);
     TextInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TextInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setAccessibleName(QStringLiteral("Info"));
+    TextInfo->setAccessibleName(QStringLiteral("Infotext"));
     setListTabStops();
 }
 
@@ -72,6 +74,15 @@ void FormInfo::Form_Activate() {
         infoText(toCore(form1_.iTxt), form1_.Liste, QDate::currentDate().year(),
                  toCore(QLocale::system().decimalPoint()));
     TextInfo->setPlainText(fromCore(text));
+    // Read aloud, the box says which of its two texts it holds.
+    const bool list = form1_.iTxt == QStringLiteral("l");
+    const bool help = form1_.iTxt == QStringLiteral("h");
+    TextInfo->setAccessibleName(list   ? QStringLiteral("Werteliste")
+                                : help ? QStringLiteral("Hilfetext")
+                                       : QStringLiteral("Infotext"));
+    setAccessibleDescription(list   ? QStringLiteral("Liste der numerischen Werte")
+                             : help ? QStringLiteral("Hilfe und Programminfos")
+                                    : QString());
     TextInfo->verticalScrollBar()->setValue(0);
 }
 

@@ -1,0 +1,204 @@
+// What assistive technology learns from the windows: names and descriptions of every control,
+// the drawn fields read from the drawing area, and the tool's icon on both windows.
+
+#include "WindowProbe.h"
+#include "ui/FormInfo.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QtTest>
+
+using tarvisol::ui::Form1;
+using tarvisol::ui::FormInfo;
+
+namespace {
+
+QString accessibleText(QObject* object, QAccessible::Text which) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(which) : QStringLiteral("<no interface>");
+}
+
+QStringList descriptionLines(Form1& form) {
+    return accessibleText(&form, QAccessible::Description).split(QLatin1Char('\n'));
+}
+
+bool hasInk(const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    void controlsHaveGermanNamesAndDescriptions_data() {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("Frame1") << "Frame1"
+                                << "Eingabe"
+                                << "Format, Brennweite und die Befehle";
+        QTest::newRow("Label1") << "Label1"
+                                << "Film-/Chipformat in mm"
+                                << "";
+        QTest::newRow("Label2") << "Label2"
+                                << "mal"
+                                << "";
+        QTest::newRow("Label3") << "Label3"
+                                << "Objektivbrennweite in mm"
+                                << "";
+        QTest::newRow("TextFilmQ") << "TextFilmQ"
+                                   << "Formatbreite"
+                                   << "Breite des Film- oder Chipformats in mm";
+        QTest::newRow("TextFilmH") << "TextFilmH"
+                                   << "Formathöhe"
+                                   << "Höhe des Film- oder Chipformats in mm";
+        QTest::newRow("TextBrennw") << "TextBrennw"
+                                    << "Brennweite"
+                                    << "Objektivbrennweite in mm";
+        QTest::newRow("CommandOK") << "CommandOK"
+                                   << "hinzufügen"
+                                   << "Werte berechnen und einzeichnen";
+        QTest::newRow("CommandListe") << "CommandListe"
+                                      << "Liste"
+                                      << "Liste der numerischen Werte";
+        QTest::newRow("CommandDel") << "CommandDel"
+                                    << "löschen"
+                                    << "die Liste löschen";
+        QTest::newRow("CommandHilfe") << "CommandHilfe"
+                                      << "Hilfe"
+                                      << "Hilfe und Programminfos";
+    }
+
+    void controlsHaveGermanNamesAndDescriptions() {
+        QFETCH(QString, object);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QWidget* control = form.findChild<QWidget*>(object);
+        QVERIFY(control);
+        QCOMPARE(accessibleText(control, QAccessible::Name), name);
+        QCOMPARE(accessibleText(control, QAccessible::Description), description);
+    }
+
+    // A control added later without a name would be read as nothing at all.
+    void everyWidgetOfBothWindowsIsNamed() {
+        Form1 form;
+        QCOMPARE(accessibleText(&form, QAccessible::Name), QStringLiteral("Tarvisol"));
+        for (QWidget* child : form.findChildren<QWidget*>()) {
+            QVERIFY2(!accessibleText(child, QAccessible::Name).isEmpty(),
+                     qPrintable(child->objectName()));
+        }
+        FormInfo info(form);
+        QCOMPARE(accessibleText(&info, QAccessible::Name), QStringLiteral("Info"));
+        auto* text = info.findChild<QPlainTextEdit*>(QStringLiteral("TextInfo"));
+        QVERIFY(text);
+        QVERIFY(!accessibleText(text, QAccessible::Name).isEmpty());
+    }
+
+    // The text box and the window say which of the two texts is shown, afresh at each showing.
+    void infoWindowNamesItsText_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("textName");
+        QTest::addColumn<QString>("windowDescription");
+        QTest::newRow("Liste") << "CommandListe"
+                               << "Werteliste"
+                               << "Liste der numerischen Werte";
+        QTest::newRow("?") << "CommandHilfe"
+                           << "Hilfetext"
+                           << "Hilfe und Programminfos";
+    }
+
+    void infoWindowNamesItsText() {
+        QFETCH(QString, button);
+        QFETCH(QString, textName);
+        QFETCH(QString, windowDescription);
+        Form1 form;
+        WindowProbe probe(form);
+        // The other text first, so a name left over from it would show.
+        probe.infoText(button == "CommandListe" ? "CommandHilfe" : "CommandListe");
+        QString seenName;
+        QString seenDescription;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            auto* text = modal->findChild<QPlainTextEdit*>(QStringLiteral("TextInfo"));
+            seenName = accessibleText(text, QAccessible::Name);
+            seenDescription = accessibleText(modal, QAccessible::Description);
+            modal->close();
+        });
+        probe.button(qPrintable(button))->click();
+        QVERIFY(answerer.answered() && !answerer.stuck());
+        QCOMPARE(seenName, textName);
+        QCOMPARE(seenDescription, windowDescription);
+    }
+
+    // State: empty drawing. Action: add fields, cancel and confirm "löschen".
+    // Expected: the window's description lists exactly the labels drawn.
+    void drawingAreaDescribesTheDrawnFields() {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        WindowProbe probe(form);
+        QCOMPARE(accessibleText(&form, QAccessible::Description),
+                 QStringLiteral("Keine Felder gezeichnet"));
+
+        probe.click("CommandOK");
+        probe.type("24", "36", "100");
+        probe.click("CommandOK");
+
+        const QStringList labels = form.drawnLabels();
+        QCOMPARE(labels.size(), 2);
+        QVERIFY2(labels.contains(QStringLiteral("36x24 50mm / 39.6x27.0°")),
+                 qPrintable(labels.join(" | ")));
+        QCOMPARE(descriptionLines(form), QStringList{"Gezeichnete Felder:"} + labels);
+
+        probe.clickAndAnswer("CommandDel", QMessageBox::Cancel);
+        QCOMPARE(descriptionLines(form), QStringList{"Gezeichnete Felder:"} + labels);
+
+        probe.clickAndAnswer("CommandDel", QMessageBox::Ok);
+        QCOMPARE(form.Z(), 0);
+        QCOMPARE(accessibleText(&form, QAccessible::Description),
+                 QStringLiteral("Keine Felder gezeichnet"));
+    }
+
+    // A rejected request draws nothing, so the description stays as it was.
+    void rejectedRequestKeepsTheDescription() {
+        Form1 form;
+        WindowProbe probe(form);
+        probe.click("CommandOK");
+        const QString before = accessibleText(&form, QAccessible::Description);
+        probe.type("36", "24", "abc");
+        probe.clickAndAnswer("CommandOK", QMessageBox::Ok);
+        QCOMPARE(accessibleText(&form, QAccessible::Description), before);
+    }
+
+    // The icon is the embedded SVG, drawn by Qt's SVG icon engine: without the engine (or with
+    // a broken file) it would be null or empty.
+    void bothWindowsShowTheToolsIcon() {
+        Form1 form;
+        FormInfo info(form);
+        for (QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&info)}) {
+            const QIcon icon = window->windowIcon();
+            QVERIFY2(!icon.isNull(), qPrintable(window->objectName()));
+            const QPixmap pixmap = icon.pixmap(QSize(48, 48));
+            QCOMPARE(pixmap.size(), QSize(48, 48));
+            QVERIFY2(hasInk(pixmap), qPrintable(window->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
