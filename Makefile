@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 # Packages for building and testing, and for running the window without a display.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev \
             fonts-dejavu-core fonts-liberation xvfb xauth \
-            libqt6svg6 desktop-file-utils appstream dpkg-dev libbenchmark-dev
+            libqt6svg6 desktop-file-utils appstream dpkg-dev file libbenchmark-dev
 
 # CI treats every compiler warning as an error.
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(if $(CI),-DTARVISOL_WERROR=ON)
