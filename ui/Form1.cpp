@@ -10,7 +10,7 @@
 
 #include <QAccessible>
 #include <QEvent>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -94,7 +94,10 @@ Form1::Form1(MessageService* messages, QWidget* parent)
 }
 
 void Form1::buildControls() {
-    Frame1 = new QGroupBox(this);
+    Frame1 = new QFrame(this);
+    // A plain styled panel: it frames the row like a group box, at a fraction of the cost
+    // of painting one at start-up.
+    Frame1->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     Frame1->setObjectName(QStringLiteral("Frame1"));
 
     Label1 = makeLabel(QStringLiteral("Label1"), label1Caption, Frame1);

@@ -22,7 +22,7 @@
 #include <QWidget>
 #include <cstdint>
 
-class QGroupBox;
+class QFrame;
 class QLabel;
 class QPainter;
 class QLineEdit;
@@ -73,7 +73,7 @@ private:
     RetainedCanvas canvas_;
     FieldCache fieldCache_;
 
-    QGroupBox* Frame1 = nullptr;
+    QFrame* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* TextFilmQ = nullptr;
     QLabel* Label2 = nullptr;

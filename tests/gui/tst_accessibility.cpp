@@ -5,7 +5,6 @@
 #include "ui/FormInfo.h"
 
 #include <QAccessible>
-#include <QGroupBox>
 #include <QLabel>
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 
 #include "WindowProbe.h"
 
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QtTest>
 
@@ -116,7 +116,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         WindowProbe probe(form);
-        auto* frame = probe.control<QGroupBox>("Frame1");
+        auto* frame = probe.control<QFrame>("Frame1");
         for (const char* name : {"Label1", "Label2", "Label3"}) {
             auto* label = probe.control<QLabel>(name);
             const QFontMetrics metrics(label->font());
