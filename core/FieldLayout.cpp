@@ -125,7 +125,8 @@ std::vector<FieldItem> FieldLayout::items(const TextWidthMeasure& measure) const
     std::vector<FieldItem> result;
     result.reserve(std::size_t(entryCount()));
     for (int row = 1; row <= entryCount(); ++row) {
-        FieldItem item{rectangle(row), label(row), 0, textY(row)};
+        const auto* known = cached(row);
+        FieldItem item{rectangle(row), known ? known->label : makeLabel(row), 0, textY(row)};
         item.textX = textX(measure(item.label));
         result.push_back(std::move(item));
     }
