@@ -30,6 +30,10 @@ struct RejectCase {
     AddOutcome outcome;
 };
 
+void PrintTo(const RejectCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AddRequestRejects : public AddRequestTest,
                           public ::testing::WithParamInterface<RejectCase> {};
 

@@ -38,6 +38,10 @@ struct FindCase {
     bool found;
 };
 
+void PrintTo(const FindCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class EntryTableFind : public ::testing::TestWithParam<FindCase> {};
 
 TEST_P(EntryTableFind, MatchesOnlyAllThreeValuesExactly) {

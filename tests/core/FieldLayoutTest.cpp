@@ -37,6 +37,10 @@ struct AngleCase {
     double dimension, focalLength, degrees;
 };
 
+void PrintTo(const AngleCase& c, std::ostream* os) {
+    *os << c.dimension << " mm at " << c.focalLength << " mm";
+}
+
 class AngleOfViewTest : public ::testing::TestWithParam<AngleCase> {};
 
 TEST_P(AngleOfViewTest, UsesTheSixDecimalHalfTurn) {

@@ -88,6 +88,10 @@ struct ListCase {
     const char* line;
 };
 
+void PrintTo(const ListCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ValueListLine : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(ValueListLine, ShowsDegreesAndArcMinutes) {

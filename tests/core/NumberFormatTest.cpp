@@ -93,6 +93,10 @@ struct SeparatorCase {
     const char* text;
 };
 
+void PrintTo(const SeparatorCase& c, std::ostream* os) {
+    *os << c.text;
+}
+
 class FormatWithSeparator : public ::testing::TestWithParam<SeparatorCase> {};
 
 TEST_P(FormatWithSeparator, UsesTheGivenSeparatorOnly) {

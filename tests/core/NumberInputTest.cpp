@@ -1,11 +1,30 @@
 #include "core/NumberInput.h"
 
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace tarvisol {
 namespace {
+
+// Test names show a text in short, with unprintable bytes as hex.
+std::string shortText(const std::string& text) {
+    std::string shown;
+    for (const unsigned char c : text.substr(0, 16)) {
+        if (c >= 0x20 && c < 0x7f) {
+            shown += char(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            shown += hex;
+        }
+    }
+    if (text.size() > 16) {
+        shown += "...(" + std::to_string(text.size()) + " bytes)";
+    }
+    return '"' + shown + '"';
+}
 
 struct NumericCase {
     std::string text;
@@ -13,7 +32,7 @@ struct NumericCase {
 };
 
 void PrintTo(const NumericCase& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
+    *os << shortText(c.text);
 }
 
 class NumericTest : public ::testing::TestWithParam<NumericCase> {};
@@ -73,7 +92,7 @@ struct ParseCase {
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
+    *os << shortText(c.text);
 }
 
 class LeadingNumberTest : public ::testing::TestWithParam<ParseCase> {};
