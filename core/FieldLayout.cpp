@@ -2,7 +2,9 @@
 
 #include "core/NumberFormat.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tarvisol {
 
@@ -13,6 +15,16 @@ constexpr double degreesPerHalfTurn = 180;
 constexpr float widthMargin = 200;   // 100 twips left and right
 constexpr float heightMargin = 1000; // 900 at the top for the input row, 100 at the bottom
 constexpr float topOffset = 900;
+
+// Coordinates are worked out in double and handed over in single precision. The scale is the
+// smaller factor of the two directions, so on an area of absurd size (beyond about 1e35 twips,
+// far past any screen) the product of one direction's factor with the other's larger angle can
+// leave the float range; converting such a double is undefined and would give the canvas an
+// infinity. It is held at the largest float instead; every reachable value passes unchanged.
+float toTwips(double value) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    return float(std::isnan(value) ? value : std::clamp(value, -largest, largest));
+}
 
 } // namespace
 
@@ -90,8 +102,8 @@ void FieldLayout::computeScale(float scaleWidth, float scaleHeight) {
 FieldRectangle FieldLayout::rectangle(int row) const {
     const double a = horizontalAngle(row);
     const double b = verticalAngle(row);
-    return {float(centreX_ - scale_ * (a / 2)), float(centreY_ - scale_ * (b / 2)),
-            float(scale_ * a), float(scale_ * b)};
+    return {toTwips(centreX_ - scale_ * (a / 2)), toTwips(centreY_ - scale_ * (b / 2)),
+            toTwips(scale_ * a), toTwips(scale_ * b)};
 }
 
 std::string FieldLayout::label(int row) const {
@@ -118,7 +130,7 @@ float FieldLayout::textX(float measuredTextWidth) const {
 }
 
 float FieldLayout::textY(int row) const {
-    return float(centreY_ - scale_ * (verticalAngle(row) / 2));
+    return toTwips(centreY_ - scale_ * (verticalAngle(row) / 2));
 }
 
 std::vector<FieldItem> FieldLayout::items(const TextWidthMeasure& measure) const {

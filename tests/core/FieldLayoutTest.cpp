@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <string>
 
 namespace tarvisol {
 namespace {
@@ -160,6 +162,45 @@ TEST_F(FieldLayoutTest, EmptyTableGivesNoItemsAndFiniteFrame) {
     EXPECT_TRUE(layout.items(fixedMeasure).empty());
     EXPECT_EQ(layout.scale(), 0);
 }
+
+struct ExtremeArea {
+    const char* name;
+    float width, height;
+};
+
+class FieldLayoutExtremeAreaTest : public ::testing::TestWithParam<ExtremeArea> {};
+
+// The scale follows the smaller factor, so one direction's huge negative factor multiplies the
+// other direction's larger angle too: a wide flat field and a tall narrow one, each alone, on an
+// area of extreme sizes. Every coordinate must stay a finite single-precision number.
+TEST_P(FieldLayoutExtremeAreaTest, EveryCoordinateStaysFinite) {
+    struct Entry {
+        double width, height, focalLength;
+    };
+    for (const auto& entry : {Entry{1000, 5, 10}, Entry{5, 1000, 10}}) {
+        EntryTable table;
+        table.dimension();
+        table.store(entry.width, entry.height, entry.focalLength);
+        const auto items =
+            fieldLayout(table, GetParam().width, GetParam().height, fixedMeasure, ".");
+        ASSERT_EQ(items.size(), 1u);
+        for (const float c : {items[0].rectangle.x, items[0].rectangle.y, items[0].rectangle.width,
+                              items[0].rectangle.height, items[0].textX, items[0].textY}) {
+            EXPECT_TRUE(std::isfinite(c)) << items[0].label << ": " << c;
+        }
+    }
+}
+
+constexpr float largest = std::numeric_limits<float>::max();
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FieldLayoutExtremeAreaTest,
+    ::testing::Values(ExtremeArea{"WideAndVeryNegativeHigh", largest, -largest},
+                      ExtremeArea{"VeryNegativeWideAndHigh", -largest, largest},
+                      ExtremeArea{"BothVeryNegative", -largest, -largest},
+                      ExtremeArea{"BothLargest", largest, largest},
+                      ExtremeArea{"ZeroWideVeryNegativeHigh", 0, -1e37f}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FieldLayoutTest, RowsAboveTheCountAreNeitherReadNorWritten) {
     table.store(1000, 1000, 10);
