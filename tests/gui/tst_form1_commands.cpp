@@ -152,7 +152,9 @@ private slots:
         QCOMPARE(probe.infoText("CommandHilfe"), help);
     }
 
-    // Full table through the window: the warning, then entry 999 replaced and drawn.
+    // Full table through the window: the warning, then entry 999 replaced and drawn; the new
+    // entry 999 and an early one again give no box; "löschen" then empties the list. One test,
+    // since filling the table through the window takes seconds.
     void fullTableWarnsAndReplacesLastEntry() {
         Form1 form;
         WindowProbe probe(form);
@@ -170,6 +172,21 @@ private slots:
         QCOMPARE(form.drawnLabels().size(), 999);
         QVERIFY(form.drawnLabels().last().startsWith(QStringLiteral("36.25x24 50mm / ")));
         QCOMPARE(probe.infoText("CommandListe").count('\n'), 999);
+
+        for (const QString& width : {QStringLiteral("36,25"), QStringLiteral("5.5")}) {
+            probe.type(width, "24", "50");
+            answered = true;
+            probe.clickAndAnswer("CommandOK", QMessageBox::Ok, &answered);
+            QVERIFY2(!answered, qPrintable(width));
+            QCOMPARE(form.Z(), 999);
+            QVERIFY(form.drawnLabels().last().startsWith(QStringLiteral("36.25x24 50mm / ")));
+        }
+
+        probe.clickAndAnswer("CommandDel", QMessageBox::Ok, &answered);
+        QVERIFY(answered);
+        QCOMPARE(form.Z(), 0);
+        QVERIFY(form.drawnLabels().isEmpty());
+        QCOMPARE(probe.infoText("CommandListe"), QString());
     }
 };
 
