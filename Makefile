@@ -8,12 +8,13 @@ JOBS ?= $(shell nproc)
 # Packages for building and testing, and for running the window without a display.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev \
             fonts-dejavu-core fonts-liberation xvfb xauth \
-            libqt6svg6 desktop-file-utils appstream dpkg-dev file libbenchmark-dev
+            libqt6svg6 desktop-file-utils appstream dpkg-dev file libbenchmark-dev \
+            clang libclang-rt-14-dev
 
 # CI treats every compiler warning as an error.
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(if $(CI),-DTARVISOL_WERROR=ON)
 
-.PHONY: all deps configure build run test install package clean bench
+.PHONY: all deps configure build run test install package clean bench fuzz test-asan
 
 all: build
 
@@ -29,8 +30,35 @@ build: configure
 run: build
 	$(BUILD_DIR)/app/tarvisol
 
+# After the suite, the same suite under the sanitizers and a short run of every fuzz target.
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(TEST_FUZZ_SECONDS)
+
+# The whole suite, window tests included, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report (leaks included) fails the test that made it.
+ASAN_DIR ?= build-asan
+SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug $(if $(CI),-DTARVISOL_WERROR=ON) \
+		"-DCMAKE_CXX_FLAGS=$(SANITIZE)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)"
+	cmake --build $(ASAN_DIR) --parallel $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(ASAN_DIR) --output-on-failure --parallel $(JOBS)
+
+# libFuzzer targets in a clang build of the core alone; each runs FUZZ_SECONDS.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+TEST_FUZZ_SECONDS ?= 20
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DTARVISOL_BUILD_UI=OFF -DBUILD_TESTING=OFF -DTARVISOL_FUZZ=ON $(if $(CI),-DTARVISOL_WERROR=ON)
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS)
+	sh fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # Installs under PREFIX, staged below DESTDIR when given (as packagers do).
 PREFIX ?= /usr/local
