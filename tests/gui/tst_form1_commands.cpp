@@ -1,16 +1,15 @@
 // The four commands of the main window, end to end through real message boxes and the real
 // info window.
 
+#include "ExpectedTexts.h"
 #include "WindowProbe.h"
 
 #include <QtTest>
 
 using tarvisol::ui::Form1;
 
-namespace {
-const QString workedExampleLabel = QStringLiteral("36x24 50mm / 39.6x27.0°");
-const QString workedExampleLine = QStringLiteral("36x24\t50\t39.60 x 26.99°\t2375.9 x 1619.5'");
-} // namespace
+using expected::workedExampleLabel;
+using expected::workedExampleLine;
 
 class Form1CommandsTest : public QObject {
     Q_OBJECT
@@ -42,7 +41,7 @@ private slots:
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("focalLength");
         QTest::addColumn<QString>("message");
-        const QString notNumeric = QStringLiteral("Falsche Zahleneingabe. (Komma = '.')");
+        const QString& notNumeric = expected::notNumeric;
         const QString outOfRange =
             QStringLiteral("Falsche Werteingabe. Filmformat 5 - 1000 mm, Brennw. 10 - 5000 mm.");
         QTest::newRow("empty width") << ""

@@ -2,6 +2,7 @@
 // box, and window sizes far outside the usual. Whatever comes in, the window answers with its
 // one error box or draws, and the entry table stays as it was.
 
+#include "ExpectedTexts.h"
 #include "WindowProbe.h"
 
 #include <QClipboard>
@@ -11,10 +12,8 @@
 
 using tarvisol::ui::Form1;
 
-namespace {
-const QString workedExampleLabel = QStringLiteral("36x24 50mm / 39.6x27.0°");
-const QString notNumeric = QStringLiteral("Falsche Zahleneingabe. (Komma = '.')");
-} // namespace
+using expected::notNumeric;
+using expected::workedExampleLabel;
 
 class Form1RobustnessTest : public QObject {
     Q_OBJECT

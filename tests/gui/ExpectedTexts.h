@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Texts the window tests expect word for word, written once.
+namespace expected {
+inline const QString workedExampleLabel = QStringLiteral("36x24 50mm / 39.6x27.0°");
+inline const QString workedExampleLine =
+    QStringLiteral("36x24\t50\t39.60 x 26.99°\t2375.9 x 1619.5'");
+inline const QString notNumeric = QStringLiteral("Falsche Zahleneingabe. (Komma = '.')");
+} // namespace expected
