@@ -40,14 +40,14 @@ BENCHMARK(BM_Zeichnen999)->Unit(benchmark::kMillisecond);
 void BM_PlainQPainter999(benchmark::State& state) {
     Form1 form;
     auto table = benchTable(entries);
-    const auto items = tarvisol::fieldLayout(
-        table, 10035, 7425, [](std::string_view) { return 0.0f; }, ".");
+    const tarvisol::FieldLayout layout(table, 10035, 7425, ".");
+    const auto items = layout.items([](std::string_view) { return 0.0f; });
     QVector<QRectF> rectangles;
     QStringList labels;
     for (const auto& item : items) {
         const auto& r = item.rectangle;
         rectangles.append(QRectF(r.x / 15, r.y / 15, r.width / 15, r.height / 15));
-        labels.append(QString::fromStdString(item.label));
+        labels.append(QString::fromUtf8(item.label.data(), qsizetype(item.label.size())));
     }
     QImage image = initialSizeImage(form);
     const QFont font = form.font();

@@ -13,7 +13,8 @@ float fixedMeasure(std::string_view text) {
 void BM_FieldLayoutCold(benchmark::State& state) {
     auto table = benchTable(int(state.range(0)));
     for (auto _ : state) {
-        auto items = tarvisol::fieldLayout(table, 10035, 7425, fixedMeasure, ".");
+        const tarvisol::FieldLayout layout(table, 10035, 7425, ".");
+        auto items = layout.items(fixedMeasure);
         benchmark::DoNotOptimize(items.data());
     }
 }
@@ -23,9 +24,10 @@ BENCHMARK(BM_FieldLayoutCold)->Arg(1)->Arg(10)->Arg(100)->Arg(999)->Unit(benchma
 void BM_FieldLayout(benchmark::State& state) {
     auto table = benchTable(int(state.range(0)));
     tarvisol::FieldCache cache;
-    tarvisol::fieldLayout(table, 10035, 7425, fixedMeasure, ".", &cache);
+    tarvisol::FieldLayout(table, 10035, 7425, ".", &cache);
     for (auto _ : state) {
-        auto items = tarvisol::fieldLayout(table, 10035, 7425, fixedMeasure, ".", &cache);
+        const tarvisol::FieldLayout layout(table, 10035, 7425, ".", &cache);
+        auto items = layout.items(fixedMeasure);
         benchmark::DoNotOptimize(items.data());
     }
 }

@@ -1,5 +1,7 @@
 #include "core/FieldCache.h"
 
+#include <algorithm>
+
 namespace tarvisol {
 
 void FieldCache::useSeparator(std::string_view separator) {
@@ -20,14 +22,12 @@ const FieldCache::Entry* FieldCache::find(int row, double width, double height,
     return same ? &entry : nullptr;
 }
 
-void FieldCache::remember(int row, Entry entry) {
-    if (row < 0) {
-        return;
+const FieldCache::Entry& FieldCache::remember(int row, Entry entry) {
+    const auto index = std::size_t(std::max(row, 0)); // the layout's rows start at 1
+    if (index >= rows_.size()) {
+        rows_.resize(index + 1);
     }
-    if (std::size_t(row) >= rows_.size()) {
-        rows_.resize(std::size_t(row) + 1);
-    }
-    rows_[std::size_t(row)] = std::move(entry);
+    return rows_[index].emplace(std::move(entry));
 }
 
 } // namespace tarvisol

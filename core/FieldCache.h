@@ -1,9 +1,9 @@
 #pragma once
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tarvisol {
 
@@ -29,11 +29,14 @@ public:
     // The remembered entry of a row, if it was made for exactly these values.
     const Entry* find(int row, double width, double height, double focalLength) const;
 
-    void remember(int row, Entry entry);
+    // A remembered entry stays where it is, so a layout may hand out views of its label,
+    // until its row is remembered anew or the separator changes.
+    const Entry& remember(int row, Entry entry);
 
 private:
     std::string separator_;
-    std::vector<std::optional<Entry>> rows_;
+    // A deque, because growing it at the end moves none of the entries already there.
+    std::deque<std::optional<Entry>> rows_;
 };
 
 } // namespace tarvisol

@@ -40,7 +40,7 @@ FieldLayout::FieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
     if (cache_) {
         cache_->useSeparator(decimalSeparator_);
     }
-    computeAngles();
+    computeAnglesAndLabels();
     computeScale(scaleWidth, scaleHeight);
 }
 
@@ -53,11 +53,17 @@ const FieldCache::Entry* FieldLayout::cached(int row) const {
                         table_.value(EntryTable::FocalLength, row));
 }
 
-void FieldLayout::computeAngles() {
+void FieldLayout::computeAnglesAndLabels() {
+    const auto count = std::size_t(std::max(0, int(table_.count())));
+    labels_.reserve(count);
+    if (!cache_) {
+        ownLabels_.reserve(count); // no reallocation, so the views below stay valid
+    }
     for (int row = 1; row <= table_.count(); ++row) {
         if (const auto* known = cached(row)) {
             table_.setAngle(EntryTable::HorizontalAngle, row, known->horizontalAngle);
             table_.setAngle(EntryTable::VerticalAngle, row, known->verticalAngle);
+            labels_.push_back(known->label);
             continue;
         }
         const double width = table_.value(EntryTable::Width, row);
@@ -68,8 +74,11 @@ void FieldLayout::computeAngles() {
         table_.setAngle(EntryTable::HorizontalAngle, row, horizontal);
         table_.setAngle(EntryTable::VerticalAngle, row, vertical);
         if (cache_) {
-            cache_->remember(row,
-                             {width, height, focalLength, horizontal, vertical, makeLabel(row)});
+            FieldCache::Entry entry{width,      height,   focalLength,
+                                    horizontal, vertical, makeLabel(row)};
+            labels_.push_back(cache_->remember(row, std::move(entry)).label);
+        } else {
+            labels_.push_back(ownLabels_.emplace_back(makeLabel(row)));
         }
     }
 }
@@ -106,11 +115,11 @@ FieldRectangle FieldLayout::rectangle(int row) const {
             toTwips(scale_ * a), toTwips(scale_ * b)};
 }
 
-std::string FieldLayout::label(int row) const {
-    if (const auto* known = cached(row)) {
-        return known->label;
+std::string_view FieldLayout::label(int row) const {
+    if (row < 1 || std::size_t(row) > labels_.size()) {
+        return {};
     }
-    return makeLabel(row);
+    return labels_[std::size_t(row) - 1];
 }
 
 std::string FieldLayout::makeLabel(int row) const {
@@ -137,18 +146,10 @@ std::vector<FieldItem> FieldLayout::items(const TextWidthMeasure& measure) const
     std::vector<FieldItem> result;
     result.reserve(std::size_t(entryCount()));
     for (int row = 1; row <= entryCount(); ++row) {
-        const auto* known = cached(row);
-        FieldItem item{rectangle(row), known ? known->label : makeLabel(row), 0, textY(row)};
-        item.textX = textX(measure(item.label));
-        result.push_back(std::move(item));
+        const std::string_view text = label(row);
+        result.push_back({rectangle(row), text, textX(measure(text)), textY(row)});
     }
     return result;
-}
-
-std::vector<FieldItem> fieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
-                                   const TextWidthMeasure& measure,
-                                   std::string_view decimalSeparator, FieldCache* cache) {
-    return FieldLayout(table, scaleWidth, scaleHeight, decimalSeparator, cache).items(measure);
 }
 
 } // namespace tarvisol

@@ -22,9 +22,10 @@ struct FieldRectangle {
     float height = 0;
 };
 
+// Its label is a view into the layout that made it (or its cache), valid while that lives.
 struct FieldItem {
     FieldRectangle rectangle;
-    std::string label;
+    std::string_view label;
     float textX = 0;
     float textY = 0;
 };
@@ -38,9 +39,15 @@ using TextWidthMeasure = std::function<float(std::string_view)>;
 class FieldLayout {
 public:
     // With a cache, rows whose combination it already knows take their angles and label
-    // from it; the results are the same either way.
+    // from it; the results are the same either way. Labels are made once, here, and handed
+    // out as views: a layout of 999 entries copies no label text. The views into a cache hold
+    // until the next layout with that cache.
     FieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
                 std::string_view decimalSeparator, FieldCache* cache = nullptr);
+    // A copy's views would point into the original's labels.
+    FieldLayout(const FieldLayout&) = delete;
+    FieldLayout& operator=(const FieldLayout&) = delete;
+    FieldLayout(FieldLayout&&) = default;
 
     int entryCount() const { return table_.count(); }
     double scale() const { return scale_; }
@@ -48,7 +55,8 @@ public:
     float centreY() const { return centreY_; }
 
     FieldRectangle rectangle(int row) const;
-    std::string label(int row) const;
+    // Empty for a row outside 1 to entryCount().
+    std::string_view label(int row) const;
     float textX(float measuredTextWidth) const;
     float textY(int row) const;
 
@@ -56,7 +64,7 @@ public:
     std::vector<FieldItem> items(const TextWidthMeasure& measure) const;
 
 private:
-    void computeAngles();
+    void computeAnglesAndLabels();
     std::string makeLabel(int row) const;
     const FieldCache::Entry* cached(int row) const;
     void computeScale(float scaleWidth, float scaleHeight);
@@ -66,14 +74,11 @@ private:
     EntryTable& table_;
     std::string decimalSeparator_;
     FieldCache* cache_;
+    std::vector<std::string> ownLabels_;   // without a cache, the labels live here
+    std::vector<std::string_view> labels_; // row 1 first
     float centreX_ = 0;
     float centreY_ = 0;
     double scale_ = 0;
 };
-
-// The same layout as a list, for callers without a canvas.
-std::vector<FieldItem> fieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
-                                   const TextWidthMeasure& measure,
-                                   std::string_view decimalSeparator, FieldCache* cache = nullptr);
 
 } // namespace tarvisol

@@ -16,7 +16,7 @@ void Zeichnen(EntryTable& table, Canvas& canvas, std::string_view decimalSeparat
     for (int row = 1; row <= layout.entryCount(); ++row) {
         const FieldRectangle r = layout.rectangle(row);
         canvas.drawRectangleOutline(r.x, r.y, r.width, r.height);
-        const std::string label = layout.label(row);
+        const std::string_view label = layout.label(row);
         canvas.setTextX(layout.textX(canvas.textWidth(label)));
         canvas.setTextY(layout.textY(row));
         canvas.printText(label);

@@ -94,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const auto measure = [](std::string_view text) { return 60.0f * float(text.size()); };
-    const auto items = fieldLayout(table, scaleWidth, scaleHeight, measure, separator);
+    const FieldLayout layout(table, scaleWidth, scaleHeight, separator);
+    const auto items = layout.items(measure);
     if (items.size() != std::size_t(table.count())) {
         fail("not one item per entry");
     }

@@ -18,7 +18,13 @@ EntryTable tableOf(std::initializer_list<std::array<double, 3>> entries) {
     return table;
 }
 
-void expectSameItems(const std::vector<FieldItem>& a, const std::vector<FieldItem>& b) {
+// Lays out both tables (the first with the cache) and compares item by item.
+void expectSameLayout(EntryTable& withCache, FieldCache& cache, EntryTable& plain, float width,
+                      float height, std::string_view separator) {
+    const FieldLayout cachedLayout(withCache, width, height, separator, &cache);
+    const FieldLayout plainLayout(plain, width, height, separator);
+    const auto a = cachedLayout.items(measure);
+    const auto b = plainLayout.items(measure);
     ASSERT_EQ(a.size(), b.size());
     for (std::size_t i = 0; i < a.size(); ++i) {
         EXPECT_EQ(a[i].label, b[i].label);
@@ -37,8 +43,7 @@ TEST(FieldCacheTest, GivesTheSameLayoutAsWithoutIt) {
     auto plain = tableOf({{36, 24, 50}, {24, 36, 50}});
     auto withCache = plain;
     FieldCache cache;
-    expectSameItems(fieldLayout(withCache, 10035, 7425, measure, ".", &cache),
-                    fieldLayout(plain, 10035, 7425, measure, "."));
+    expectSameLayout(withCache, cache, plain, 10035, 7425, ".");
 
     for (EntryTable* t : {&plain, &withCache}) {
         t->clear();
@@ -46,8 +51,7 @@ TEST(FieldCacheTest, GivesTheSameLayoutAsWithoutIt) {
         t->store(24, 36, 50);
         t->store(5, 5, 5000);
     }
-    expectSameItems(fieldLayout(withCache, 8000, 6000, measure, ".", &cache),
-                    fieldLayout(plain, 8000, 6000, measure, "."));
+    expectSameLayout(withCache, cache, plain, 8000, 6000, ".");
     for (int row = 1; row <= 3; ++row) {
         EXPECT_EQ(withCache.value(EntryTable::HorizontalAngle, row),
                   plain.value(EntryTable::HorizontalAngle, row));
@@ -55,9 +59,8 @@ TEST(FieldCacheTest, GivesTheSameLayoutAsWithoutIt) {
                   plain.value(EntryTable::VerticalAngle, row));
     }
 
-    const auto commaItems = fieldLayout(withCache, 8000, 6000, measure, ",", &cache);
-    EXPECT_EQ(commaItems[2].label, "5x5 5000mm / ,1x,1°");
-    expectSameItems(commaItems, fieldLayout(plain, 8000, 6000, measure, ","));
+    EXPECT_EQ(FieldLayout(withCache, 8000, 6000, ",", &cache).label(3), "5x5 5000mm / ,1x,1°");
+    expectSameLayout(withCache, cache, plain, 8000, 6000, ",");
 }
 
 TEST(FieldCacheTest, RemembersOnlyExactCombinations) {
@@ -73,6 +76,18 @@ TEST(FieldCacheTest, RemembersOnlyExactCombinations) {
     EXPECT_NE(cache.find(3, 36, 24, 50), nullptr);
     cache.useSeparator(",");
     EXPECT_EQ(cache.find(3, 36, 24, 50), nullptr);
+}
+
+// A layout hands out views of remembered labels while it remembers further rows.
+TEST(FieldCacheTest, RememberedEntriesStayInPlaceWhileTheCacheGrows) {
+    FieldCache cache;
+    const FieldCache::Entry& first = cache.remember(1, {1, 2, 3, 4, 5, "short"});
+    const std::string_view view = first.label;
+    for (int row = 2; row <= 999; ++row) {
+        cache.remember(row, {double(row), 1, 1, 1, 1, "another label of some length"});
+    }
+    EXPECT_EQ(&first, cache.find(1, 1, 2, 3));
+    EXPECT_EQ(view, "short");
 }
 
 } // namespace

@@ -88,10 +88,10 @@ TEST_F(FieldLayoutTest, WorkedExampleFillsTheUsableHeight) {
 TEST_F(FieldLayoutTest, TwoOrientationsShareTheLargerAngleAsBothMaxima) {
     table.store(36, 24, 50);
     table.store(24, 36, 50);
-    const auto items = fieldLayout(table, initialWidth, initialHeight, fixedMeasure, ".");
+    const FieldLayout layout(table, initialWidth, initialHeight, ".");
+    const auto items = layout.items(fixedMeasure);
     ASSERT_EQ(items.size(), 2u);
-    EXPECT_NEAR(FieldLayout(table, initialWidth, initialHeight, ".").scale(), 162.25670066850338,
-                1e-10);
+    EXPECT_NEAR(layout.scale(), 162.25670066850338, 1e-10);
     expectRectangle(items[0].rectangle, {1805, 1922.727, 6425, 4379.546});
     expectRectangle(items[1].rectangle, {2827.727, 900, 4379.546, 6425});
     EXPECT_EQ(items[0].label, "36x24 50mm / 39.6x27.0°");
@@ -181,8 +181,8 @@ TEST_P(FieldLayoutExtremeAreaTest, EveryCoordinateStaysFinite) {
         EntryTable table;
         table.dimension();
         table.store(entry.width, entry.height, entry.focalLength);
-        const auto items =
-            fieldLayout(table, GetParam().width, GetParam().height, fixedMeasure, ".");
+        const FieldLayout layout(table, GetParam().width, GetParam().height, ".");
+        const auto items = layout.items(fixedMeasure);
         ASSERT_EQ(items.size(), 1u);
         for (const float c : {items[0].rectangle.x, items[0].rectangle.y, items[0].rectangle.width,
                               items[0].rectangle.height, items[0].textX, items[0].textY}) {
@@ -213,6 +213,8 @@ TEST_F(FieldLayoutTest, RowsAboveTheCountAreNeitherReadNorWritten) {
     EXPECT_EQ(layout.items(fixedMeasure).size(), 1u);
     expectDouble(layout.scale(), 238.0382219616175); // the old 177° entry plays no part
     EXPECT_EQ(table.value(EntryTable::HorizontalAngle, 2), oldRow2Angle);
+    EXPECT_EQ(layout.label(2), ""); // the old row's label is not handed out either
+    EXPECT_EQ(layout.label(0), "");
 }
 
 } // namespace
