@@ -3,7 +3,6 @@
 #include "ui/CoreText.h"
 #include "ui/Twips.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
@@ -12,7 +11,6 @@
 namespace tarvisol::ui {
 
 void RetainedCanvas::clear() {
-    metrics_.emplace(area_.font());
     rectangles_.clear();
     texts_.clear();
     cacheValid_ = false;
@@ -37,16 +35,27 @@ void RetainedCanvas::drawRectangleOutline(float x, float y, float width, float h
     cacheValid_ = false;
 }
 
+namespace {
+
+QStaticText laidOut(std::string_view text, const QFont& font) {
+    QStaticText result(fromCore(text));
+    result.setTextFormat(Qt::PlainText);
+    result.prepare(QTransform(), font);
+    return result;
+}
+
+} // namespace
+
 float RetainedCanvas::textWidth(std::string_view text) const {
-    const QFontMetricsF& metrics = metrics_ ? *metrics_ : QFontMetricsF(area_.font());
-    // The label measured is the label printed next; convert it once.
+    // The label measured is the label printed next: shape it once, for both.
     lastMeasured_ = std::string(text);
-    lastMeasuredText_ = fromCore(text);
-    return float(metrics.horizontalAdvance(lastMeasuredText_) * twipsPerPixelX());
+    lastMeasuredText_ = laidOut(text, area_.font());
+    return float(lastMeasuredText_.size().width() * twipsPerPixelX());
 }
 
 void RetainedCanvas::printText(std::string_view text) {
-    texts_.append({textX_, textY_, text == lastMeasured_ ? lastMeasuredText_ : fromCore(text)});
+    texts_.append(
+        {textX_, textY_, text == lastMeasured_ ? lastMeasuredText_ : laidOut(text, area_.font())});
     cacheValid_ = false;
 }
 
@@ -54,7 +63,7 @@ QStringList RetainedCanvas::printedTexts() const {
     QStringList result;
     result.reserve(texts_.size());
     for (const auto& printed : texts_) {
-        result.append(printed.text);
+        result.append(printed.text.text());
     }
     return result;
 }
@@ -65,9 +74,13 @@ void RetainedCanvas::paint(QPainter& painter) {
     }
     const double dpr = area_.devicePixelRatioF();
     const QSize deviceSize = (QSizeF(area_.size()) * dpr).toSize();
-    if (!cacheValid_ || cache_.size() != deviceSize || cache_.devicePixelRatio() != dpr) {
+    // A new drawing reuses the pixmap of the same size rather than allocating 1.3 MB afresh.
+    if (cache_.size() != deviceSize.expandedTo(QSize(1, 1)) || cache_.devicePixelRatio() != dpr) {
         cache_ = QPixmap(deviceSize.expandedTo(QSize(1, 1)));
         cache_.setDevicePixelRatio(dpr);
+        cacheValid_ = false;
+    }
+    if (!cacheValid_) {
         renderInto(cache_);
         cacheValid_ = true;
     }
@@ -96,10 +109,9 @@ void RetainedCanvas::renderInto(QPixmap& pixmap) const {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(foreground);
     painter.setFont(area_.font());
-    const double ascent = QFontMetricsF(area_.font()).ascent();
     for (const auto& printed : texts_) {
         const QPointF topLeft(printed.x / twipsPerPixelX(), printed.y / twipsPerPixelY());
-        painter.drawText(topLeft + QPointF(0, ascent), printed.text);
+        painter.drawStaticText(topLeft, printed.text);
     }
 }
 

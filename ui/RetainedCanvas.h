@@ -2,14 +2,13 @@
 
 #include "core/Canvas.h"
 
-#include <QFontMetricsF>
 #include <QPixmap>
 #include <QPointF>
 #include <QRectF>
+#include <QStaticText>
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <optional>
 #include <string>
 
 class QPainter;
@@ -50,7 +49,7 @@ private:
     };
     struct PrintedText {
         float x, y;
-        QString text;
+        QStaticText text; // laid out once, when measured
     };
 
     void renderInto(QPixmap& pixmap) const;
@@ -63,9 +62,8 @@ private:
     float textY_ = 0;
     QVector<Outline> rectangles_;
     QVector<PrintedText> texts_;
-    std::optional<QFontMetricsF> metrics_; // of the font at the last clear
     mutable std::string lastMeasured_;
-    mutable QString lastMeasuredText_;
+    mutable QStaticText lastMeasuredText_;
     QPixmap cache_;
     bool cacheValid_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "WindowProbe.h"
 #include "core/FieldLayout.h"
+#include "ui/RetainedCanvas.h"
 
 #include <QtTest>
 #include <cmath>
@@ -97,6 +98,29 @@ private slots:
         const double centre = (leftmost + rightmost + 1) / 2.0;
         QVERIFY2(std::abs(centre - 669 / 2.0) <= 2.5, qPrintable(QString::number(centre)));
         QVERIFY(!isInk(image, 334, 59, ink));
+    }
+
+    // Each label is centred by its measured width, so the canvas must measure exactly the
+    // advance of the text in the window's font, whatever way it lays the text out.
+    void labelWidthIsTheFontsAdvance_data() {
+        QTest::addColumn<QString>("label");
+        QTest::newRow("worked example") << QStringLiteral("36x24 50mm / 39.6x27.0°");
+        QTest::newRow("comma") << QStringLiteral("23,6x15,7 35mm / 37,3x25,3°");
+        QTest::newRow("smallest angle") << QStringLiteral("5x5 5000mm / .1x.1°");
+        QTest::newRow("long") << QStringLiteral("999.99999x999.99999 4999.9999mm / 175.7x175.7°");
+    }
+    void labelWidthIsTheFontsAdvance() {
+        QFETCH(QString, label);
+        QWidget area;
+        area.resize(669, 495);
+        tarvisol::ui::RetainedCanvas canvas(area);
+        canvas.clear();
+        const double expected = QFontMetricsF(area.font()).horizontalAdvance(label) * twipsPerPixel;
+        const double measured = canvas.textWidth(label.toStdString());
+        QVERIFY2(std::abs(measured - expected) < 0.01,
+                 qPrintable(QStringLiteral("%1 against %2").arg(measured).arg(expected)));
+        canvas.printText(label.toStdString());
+        QCOMPARE(canvas.printedTexts(), QStringList{label});
     }
 
     // Action: resize without "hinzufügen". Expected: the picture stays as it was drawn.
