@@ -33,7 +33,10 @@ void BM_Zeichnen999(benchmark::State& state) {
         form.paintDrawing(painter);
     }
 }
-BENCHMARK(BM_Zeichnen999)->Unit(benchmark::kMillisecond);
+// Single drawings vary by a fifth on these machines; the ratio of the two medians settles
+// only over some thirty interleaved repetitions.
+constexpr int drawingRepetitions = 30;
+BENCHMARK(BM_Zeichnen999)->Unit(benchmark::kMillisecond)->Repetitions(drawingRepetitions);
 
 // The floor: the same rectangles and labels drawn with QPainter directly, each label's width
 // measured as it goes, as any Qt program drawing this picture must at least do.
@@ -63,7 +66,7 @@ void BM_PlainQPainter999(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_PlainQPainter999)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainQPainter999)->Unit(benchmark::kMillisecond)->Repetitions(drawingRepetitions);
 
 // Uncovering the window: a repaint of what is already drawn.
 void BM_Repaint(benchmark::State& state) {
