@@ -1,7 +1,6 @@
 #include "core/EntryTable.h"
 
 #include <cmath>
-#include <limits>
 
 namespace tarvisol {
 

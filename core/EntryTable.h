@@ -47,7 +47,7 @@ public:
     // Cells outside the table, and cells never written, read as empty.
     bool isEmpty(int column, int row) const;
     double value(int column, int row) const {
-        if (cells_.empty() || !isInside(column, row)) {
+        if (!isDimensioned() || !isInside(column, row)) {
             return emptyCellValue();
         }
         return cells_[indexOf(column, row)];

@@ -36,49 +36,43 @@ double angleOfView(double dimension, double focalLength) {
 
 FieldLayout::FieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
                          std::string_view decimalSeparator, FieldCache* cache)
-    : table_(table), decimalSeparator_(decimalSeparator), cache_(cache) {
+    : table_(table), cache_(cache) {
     if (cache_) {
-        cache_->useSeparator(decimalSeparator_);
+        cache_->useSeparator(decimalSeparator);
     }
-    computeAnglesAndLabels();
+    computeAnglesAndLabels(decimalSeparator);
     computeScale(scaleWidth, scaleHeight);
 }
 
-const FieldCache::Entry* FieldLayout::cached(int row) const {
-    if (!cache_) {
-        return nullptr;
-    }
-    return cache_->find(row, table_.value(EntryTable::Width, row),
-                        table_.value(EntryTable::Height, row),
-                        table_.value(EntryTable::FocalLength, row));
-}
-
-void FieldLayout::computeAnglesAndLabels() {
-    const auto count = std::size_t(std::max(0, int(table_.count())));
+void FieldLayout::computeAnglesAndLabels(std::string_view separator) {
+    const auto count = std::size_t(table_.count());
     labels_.reserve(count);
     if (!cache_) {
         ownLabels_.reserve(count); // no reallocation, so the views below stay valid
     }
     for (int row = 1; row <= table_.count(); ++row) {
-        if (const auto* known = cached(row)) {
+        const double width = table_.value(EntryTable::Width, row);
+        const double height = table_.value(EntryTable::Height, row);
+        const double focalLength = table_.value(EntryTable::FocalLength, row);
+        const FieldCache::Entry* known =
+            cache_ ? cache_->find(row, width, height, focalLength) : nullptr;
+        if (known) {
             table_.setAngle(EntryTable::HorizontalAngle, row, known->horizontalAngle);
             table_.setAngle(EntryTable::VerticalAngle, row, known->verticalAngle);
             labels_.push_back(known->label);
             continue;
         }
-        const double width = table_.value(EntryTable::Width, row);
-        const double height = table_.value(EntryTable::Height, row);
-        const double focalLength = table_.value(EntryTable::FocalLength, row);
         const double horizontal = angleOfView(width, focalLength);
         const double vertical = angleOfView(height, focalLength);
         table_.setAngle(EntryTable::HorizontalAngle, row, horizontal);
         table_.setAngle(EntryTable::VerticalAngle, row, vertical);
+        std::string text = makeLabel({width, height, focalLength}, horizontal, vertical, separator);
         if (cache_) {
             FieldCache::Entry entry{width,      height,   focalLength,
-                                    horizontal, vertical, makeLabel(row)};
+                                    horizontal, vertical, std::move(text)};
             labels_.push_back(cache_->remember(row, std::move(entry)).label);
         } else {
-            labels_.push_back(ownLabels_.emplace_back(makeLabel(row)));
+            labels_.push_back(ownLabels_.emplace_back(std::move(text)));
         }
     }
 }
@@ -111,8 +105,12 @@ void FieldLayout::computeScale(float scaleWidth, float scaleHeight) {
 FieldRectangle FieldLayout::rectangle(int row) const {
     const double a = horizontalAngle(row);
     const double b = verticalAngle(row);
-    return {toTwips(centreX_ - scale_ * (a / 2)), toTwips(centreY_ - scale_ * (b / 2)),
-            toTwips(scale_ * a), toTwips(scale_ * b)};
+    return {toTwips(centreX_ - scale_ * (a / 2)), top(row), toTwips(scale_ * a),
+            toTwips(scale_ * b)};
+}
+
+float FieldLayout::top(int row) const {
+    return toTwips(centreY_ - scale_ * (verticalAngle(row) / 2));
 }
 
 std::string_view FieldLayout::label(int row) const {
@@ -122,24 +120,25 @@ std::string_view FieldLayout::label(int row) const {
     return labels_[std::size_t(row) - 1];
 }
 
-std::string FieldLayout::makeLabel(int row) const {
-    auto general = [&](EntryTable::Column column) {
-        return formatNumber(table_.value(column, row), NumberPattern::General, decimalSeparator_);
+std::string FieldLayout::makeLabel(const Combination& values, double horizontal, double vertical,
+                                   std::string_view separator) {
+    auto general = [&](double value) {
+        return formatNumber(value, NumberPattern::General, separator);
     };
     auto angle = [&](double degrees) {
-        return formatNumber(degrees, NumberPattern::HashDotZero, decimalSeparator_);
+        return formatNumber(degrees, NumberPattern::HashDotZero, separator);
     };
-    return general(EntryTable::Width) + "x" + general(EntryTable::Height) + " " +
-           general(EntryTable::FocalLength) + "mm / " + angle(horizontalAngle(row)) + "x" +
-           angle(verticalAngle(row)) + "°";
+    return general(values.width) + "x" + general(values.height) + " " +
+           general(values.focalLength) + "mm / " + angle(horizontal) + "x" + angle(vertical) + "°";
 }
 
 float FieldLayout::textX(float measuredTextWidth) const {
     return centreX_ - measuredTextWidth / 2;
 }
 
+// The label stands on the field's top edge.
 float FieldLayout::textY(int row) const {
-    return toTwips(centreY_ - scale_ * (verticalAngle(row) / 2));
+    return top(row);
 }
 
 std::vector<FieldItem> FieldLayout::items(const TextWidthMeasure& measure) const {

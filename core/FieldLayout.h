@@ -47,7 +47,6 @@ public:
     // A copy's views would point into the original's labels.
     FieldLayout(const FieldLayout&) = delete;
     FieldLayout& operator=(const FieldLayout&) = delete;
-    FieldLayout(FieldLayout&&) = default;
 
     int entryCount() const { return table_.count(); }
     double scale() const { return scale_; }
@@ -64,15 +63,19 @@ public:
     std::vector<FieldItem> items(const TextWidthMeasure& measure) const;
 
 private:
-    void computeAnglesAndLabels();
-    std::string makeLabel(int row) const;
-    const FieldCache::Entry* cached(int row) const;
+    struct Combination {
+        double width, height, focalLength;
+    };
+
+    void computeAnglesAndLabels(std::string_view separator);
+    static std::string makeLabel(const Combination& values, double horizontal, double vertical,
+                                 std::string_view separator);
     void computeScale(float scaleWidth, float scaleHeight);
+    float top(int row) const;
     double horizontalAngle(int row) const { return table_.value(EntryTable::HorizontalAngle, row); }
     double verticalAngle(int row) const { return table_.value(EntryTable::VerticalAngle, row); }
 
     EntryTable& table_;
-    std::string decimalSeparator_;
     FieldCache* cache_;
     std::vector<std::string> ownLabels_;   // without a cache, the labels live here
     std::vector<std::string_view> labels_; // row 1 first

@@ -6,7 +6,7 @@
 // the plain digits, which glibc rounds correctly, so they are an exact reference for the core's
 // own conversion.
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -24,7 +24,6 @@ inline bool isAsciiDigit(char c) {
 inline double plainDecimalValue(bool negative, const std::string& digitsAndPoint) {
     std::string text = negative ? "-" : "";
     text += digitsAndPoint;
-    errno = 0;
     return std::strtod(text.c_str(), nullptr);
 }
 
@@ -104,11 +103,7 @@ inline double leadingValue(std::string_view text) {
 
 inline std::string commasAsPoints(std::string_view text) {
     std::string result(text);
-    for (char& c : result) {
-        if (c == ',') {
-            c = '.';
-        }
-    }
+    std::replace(result.begin(), result.end(), ',', '.');
     return result;
 }
 
