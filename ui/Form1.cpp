@@ -241,10 +241,8 @@ void Form1::CommandDel_Click() {
         messages_.messageBox("Die Liste und alle Einträge wirklich löschen?", "löschen",
                              MessageIcon::Question, MessageButtons::OkCancel);
     if (answer == MessageAnswer::Ok) {
-        canvas_.clear();
         Liste.clear();
-        describeDrawing();
-        update();
+        Zeichnen(); // an empty table draws nothing
     }
 }
 
@@ -271,9 +269,6 @@ void Form1::paintEvent(QPaintEvent*) {
 void Form1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Form_Activate();
-    }
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
-        canvas_.invalidate();
     }
     QWidget::changeEvent(event);
 }

@@ -17,10 +17,10 @@ void RetainedCanvas::clear() {
 }
 
 double RetainedCanvas::twipsPerPixelX() const {
-    return twipsPerInch / area_.logicalDpiX();
+    return pixelsToTwips(1, area_.logicalDpiX());
 }
 double RetainedCanvas::twipsPerPixelY() const {
-    return twipsPerInch / area_.logicalDpiY();
+    return pixelsToTwips(1, area_.logicalDpiY());
 }
 
 float RetainedCanvas::scaleWidth() const {
@@ -73,11 +73,15 @@ void RetainedCanvas::paint(QPainter& painter) {
         return;
     }
     const double dpr = area_.devicePixelRatioF();
-    const QSize deviceSize = (QSizeF(area_.size()) * dpr).toSize();
+    const QSize deviceSize = (QSizeF(area_.size()) * dpr).toSize().expandedTo(QSize(1, 1));
     // A new drawing reuses the pixmap of the same size rather than allocating 1.3 MB afresh.
-    if (cache_.size() != deviceSize.expandedTo(QSize(1, 1)) || cache_.devicePixelRatio() != dpr) {
-        cache_ = QPixmap(deviceSize.expandedTo(QSize(1, 1)));
+    if (cache_.size() != deviceSize || cache_.devicePixelRatio() != dpr) {
+        cache_ = QPixmap(deviceSize);
         cache_.setDevicePixelRatio(dpr);
+        cacheValid_ = false;
+    }
+    // New colours or a new font show at the next repaint, in the same places.
+    if (area_.palette().cacheKey() != renderedPalette_ || area_.font() != renderedFont_) {
         cacheValid_ = false;
     }
     if (!cacheValid_) {
@@ -85,42 +89,40 @@ void RetainedCanvas::paint(QPainter& painter) {
         cacheValid_ = true;
     }
     // The cache is opaque, background included, so a repaint is a plain copy whatever it shows.
-    const auto mode = painter.compositionMode();
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawPixmap(0, 0, cache_);
-    painter.setCompositionMode(mode);
 }
 
-void RetainedCanvas::renderInto(QPixmap& pixmap) const {
+void RetainedCanvas::renderInto(QPixmap& pixmap) {
+    renderedPalette_ = area_.palette().cacheKey();
+    renderedFont_ = area_.font();
     pixmap.fill(area_.palette().color(QPalette::Window));
     QPainter painter(&pixmap);
     const double dpr = pixmap.devicePixelRatio();
+    const double perPixelX = twipsPerPixelX();
+    const double perPixelY = twipsPerPixelY();
     const QColor foreground = area_.palette().color(QPalette::WindowText);
     // All outlines go to the painter as one batch of filled strips: one call instead of four
     // per field.
     QVector<QRectF> strips;
     strips.reserve(rectangles_.size() * 4);
     for (const auto& outline : rectangles_) {
-        appendOutline(strips, outline, dpr);
+        appendOutline(strips, outline, perPixelX / dpr, perPixelY / dpr, dpr);
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(foreground);
     painter.drawRects(strips.constData(), int(strips.size()));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(foreground);
-    painter.setFont(area_.font());
+    painter.setFont(renderedFont_);
     for (const auto& printed : texts_) {
-        const QPointF topLeft(printed.x / twipsPerPixelX(), printed.y / twipsPerPixelY());
-        painter.drawStaticText(topLeft, printed.text);
+        painter.drawStaticText(QPointF(printed.x / perPixelX, printed.y / perPixelY), printed.text);
     }
 }
 
 // The outline is laid on whole device pixels, one logical pixel thick, so its lines stay sharp
 // at every scale factor and its position is exact to a device pixel.
 void RetainedCanvas::appendOutline(QVector<QRectF>& strips, const Outline& outline,
-                                   double dpr) const {
-    const double twipsPerDeviceX = twipsPerPixelX() / dpr;
-    const double twipsPerDeviceY = twipsPerPixelY() / dpr;
+                                   double twipsPerDeviceX, double twipsPerDeviceY, double dpr) {
     auto toDevice = [](double twips, double perDevice) {
         // Beyond any screen the exact position no longer matters, only that it stays off it.
         return std::clamp(std::round(twips / perDevice), -1.0e6, 1.0e6);

@@ -2,6 +2,7 @@
 
 #include "core/Canvas.h"
 
+#include <QFont>
 #include <QPixmap>
 #include <QPointF>
 #include <QRectF>
@@ -40,9 +41,6 @@ public:
     QStringList printedTexts() const;
     bool isEmpty() const { return rectangles_.isEmpty() && texts_.isEmpty(); }
 
-    // After a change of colours or font the next repaint renders the drawing afresh.
-    void invalidate() { cacheValid_ = false; }
-
 private:
     struct Outline {
         float x, y, width, height;
@@ -52,8 +50,9 @@ private:
         QStaticText text; // laid out once, when measured
     };
 
-    void renderInto(QPixmap& pixmap) const;
-    void appendOutline(QVector<QRectF>& strips, const Outline& outline, double dpr) const;
+    void renderInto(QPixmap& pixmap);
+    static void appendOutline(QVector<QRectF>& strips, const Outline& outline,
+                              double twipsPerDeviceX, double twipsPerDeviceY, double dpr);
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
 
@@ -66,6 +65,8 @@ private:
     mutable QStaticText lastMeasuredText_;
     QPixmap cache_;
     bool cacheValid_ = false;
+    qint64 renderedPalette_ = 0; // the cache key of the palette the cache was rendered with
+    QFont renderedFont_;
 };
 
 } // namespace tarvisol::ui

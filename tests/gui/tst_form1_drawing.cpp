@@ -22,10 +22,6 @@ PixelBox toPixels(const tarvisol::FieldRectangle& r) {
     return {px(r.x), px(r.y), px(double(r.x) + r.width), px(double(r.y) + r.height)};
 }
 
-QImage picture(Form1& form) {
-    return form.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 bool isInk(const QImage& image, int x, int y, QRgb ink) {
     return image.pixel(x, y) == ink;
 }
@@ -66,13 +62,13 @@ private slots:
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        WindowProbe(form).click("CommandOK");
-        const QImage image = picture(form);
-        const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
+        const WindowProbe probe(form);
+        probe.click("CommandOK");
+        const QImage image = probe.picture();
         // 304.6/15 = 20.3, 900/15 = 60, 9730.4/15 = 648.7, 7325/15 = 488.3
-        verifyOutline(image, ink, {20, 60, 649, 488});
+        verifyOutline(image, probe.ink(), {20, 60, 649, 488});
         // The inside is not painted.
-        QCOMPARE(image.pixel(300, 300), form.palette().color(QPalette::Window).rgb());
+        QCOMPARE(image.pixel(300, 300), probe.paper());
     }
 
     // The label stands on the top edge, centred on the window's centre.
@@ -80,24 +76,17 @@ private slots:
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        WindowProbe(form).click("CommandOK");
-        const QImage image = picture(form);
-        const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
+        const WindowProbe probe(form);
+        probe.click("CommandOK");
+        const QImage image = probe.picture();
         const QFontMetrics metrics(form.font());
-        int leftmost = image.width();
-        int rightmost = -1;
-        for (int y = 62; y < 60 + metrics.height(); ++y) {
-            for (int x = 21; x < 648; ++x) {
-                if (qGray(image.pixel(x, y)) < 128) {
-                    leftmost = std::min(leftmost, x);
-                    rightmost = std::max(rightmost, x);
-                }
-            }
-        }
-        QVERIFY(rightmost > leftmost);
-        const double centre = (leftmost + rightmost + 1) / 2.0;
+        const QRect text =
+            inkBounds(image, QRect(QPoint(21, 62), QPoint(647, 59 + metrics.height())),
+                      [](QRgb pixel) { return qGray(pixel) < 128; });
+        QVERIFY(text.width() > 1);
+        const double centre = (text.left() + text.right() + 1) / 2.0;
         QVERIFY2(std::abs(centre - 669 / 2.0) <= 2.5, qPrintable(QString::number(centre)));
-        QVERIFY(!isInk(image, 334, 59, ink));
+        QVERIFY(!isInk(image, 334, 59, probe.ink()));
     }
 
     // Each label is centred by its measured width, so the canvas must measure exactly the
@@ -131,11 +120,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         WindowProbe probe(form);
         probe.click("CommandOK");
-        const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
 
         form.resize(900, 700);
         QTRY_COMPARE(form.size(), QSize(900, 700));
-        verifyOutline(picture(form), ink, {20, 60, 649, 488});
+        verifyOutline(probe.picture(), probe.ink(), {20, 60, 649, 488});
 
         probe.click("CommandOK");
         QCOMPARE(form.Z(), 1);
@@ -145,7 +133,26 @@ private slots:
         const tarvisol::FieldLayout layout(table, 900 * 15, 700 * 15, ".");
         const PixelBox expected = toPixels(layout.rectangle(1));
         QCOMPARE(expected.left, 7); // now the width decides the scale
-        verifyOutline(picture(form), ink, expected);
+        verifyOutline(probe.picture(), probe.ink(), expected);
+    }
+
+    // Action: new window colours (as a change of desktop theme brings). Expected: the fields
+    // already drawn show in them at the next repaint, in the same places.
+    void newColoursShowInTheDrawnPicture() {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const WindowProbe probe(form);
+        probe.click("CommandOK");
+        verifyOutline(probe.picture(), probe.ink(), {20, 60, 649, 488});
+
+        QPalette colours = form.palette();
+        colours.setColor(QPalette::WindowText, QColor(180, 30, 30));
+        colours.setColor(QPalette::Window, QColor(240, 240, 200));
+        form.setPalette(colours);
+        const QImage image = probe.picture();
+        verifyOutline(image, qRgb(180, 30, 30), {20, 60, 649, 488});
+        QCOMPARE(image.pixel(300, 300), qRgb(240, 240, 200));
     }
 
     // A window lower than the margins gives a negative scale; the field is drawn upwards
@@ -157,7 +164,7 @@ private slots:
         QTRY_COMPARE(form.size(), QSize(200, 40));
         WindowProbe(form).click("CommandOK");
         QCOMPARE(form.drawnLabels().size(), 1);
-        QVERIFY(!picture(form).isNull());
+        WindowProbe(form).picture(); // paints the drawing, which must neither crash nor hang
     }
 };
 
