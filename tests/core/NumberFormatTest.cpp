@@ -113,12 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SeparatorCase{0.5, HashDotZero, "٫", "٫5"},
                       SeparatorCase{10662.507, OneDecimal, ",", "10662,5"}));
 
-} // namespace
-} // namespace tarvisol
-
-namespace tarvisol {
-namespace {
-
 // An independent reference: glibc's printf writes a double's exact decimal expansion when
 // asked for enough digits; rounding that by hand, half away from zero, is what every pattern
 // must give.

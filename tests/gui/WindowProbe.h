@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 // Drives a Form1 through its controls as a user would, found by their object names.
 class WindowProbe {
@@ -24,6 +25,11 @@ public:
         box("TextFilmH")->setText(height);
         box("TextBrennw")->setText(focalLength);
     }
+
+    // The window as the screen shows it, in device pixels, and its two colours.
+    QImage picture() const { return form_.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QRgb ink() const { return form_.palette().color(QPalette::WindowText).rgb(); }
+    QRgb paper() const { return form_.palette().color(QPalette::Window).rgb(); }
 
     // Clicks a button that opens no modal window.
     void click(const char* name) const { button(name)->click(); }
@@ -60,3 +66,17 @@ public:
 private:
     tarvisol::ui::Form1& form_;
 };
+
+// The smallest rectangle holding every pixel of `band` that `isText` picks; empty if none.
+inline QRect inkBounds(const QImage& image, const QRect& band,
+                       const std::function<bool(QRgb)>& isText) {
+    QRect bounds;
+    for (int y = band.top(); y <= band.bottom(); ++y) {
+        for (int x = band.left(); x <= band.right(); ++x) {
+            if (isText(image.pixel(x, y))) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}

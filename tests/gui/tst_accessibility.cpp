@@ -1,6 +1,7 @@
 // What assistive technology learns from the windows: names and descriptions of every control,
 // the drawn fields read from the drawing area, and the tool's icon on both windows.
 
+#include "ExpectedTexts.h"
 #include "WindowProbe.h"
 #include "ui/FormInfo.h"
 
@@ -160,8 +161,7 @@ private slots:
 
         const QStringList labels = form.drawnLabels();
         QCOMPARE(labels.size(), 2);
-        QVERIFY2(labels.contains(QStringLiteral("36x24 50mm / 39.6x27.0°")),
-                 qPrintable(labels.join(" | ")));
+        QVERIFY2(labels.contains(expected::workedExampleLabel), qPrintable(labels.join(" | ")));
         QCOMPARE(descriptionLines(form), QStringList{"Gezeichnete Felder:"} + labels);
 
         probe.clickAndAnswer("CommandDel", QMessageBox::Cancel);

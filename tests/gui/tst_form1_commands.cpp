@@ -86,6 +86,7 @@ private slots:
         QCOMPARE(form.Z(), 1);
         QCOMPARE(form.drawnLabels(), QStringList{workedExampleLabel});
         QCOMPARE(probe.box("TextFilmQ")->text(), width);
+        QCOMPARE(probe.box("TextFilmH")->text(), height);
         QCOMPARE(probe.box("TextBrennw")->text(), focalLength);
     }
 

@@ -21,10 +21,7 @@ class Form1RobustnessTest : public QObject {
 private slots:
     void cleanup() {
         QVERIFY(!QApplication::activeModalWidget());
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() ||
-                    std::none_of(QApplication::topLevelWidgets().begin(),
-                                 QApplication::topLevelWidgets().end(),
-                                 [](QWidget* w) { return w->isVisible(); }));
+        QTRY_VERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), &QWidget::isVisible));
     }
 
     void pastedHostileTextIsNotANumber_data() {

@@ -2,6 +2,7 @@
 // QT_SCALE_FACTOR=2): the same fields in the same twips as at scale 1, their outlines on whole
 // device pixels without grey seams.
 
+#include "ExpectedTexts.h"
 #include "WindowProbe.h"
 
 #include <QtTest>
@@ -11,12 +12,9 @@ using tarvisol::ui::Form1;
 
 namespace {
 
-// Twips per device pixel at 96 logical dpi and a device pixel ratio of 2.
-constexpr double twipsPerDevicePixel = 7.5;
-
-int device(double twips) {
-    return int(std::lround(twips / twipsPerDevicePixel));
-}
+// The worked example's outline in device pixels: its corners (304.6, 900) and
+// (9730.4, 7325) twips at 7.5 twips per device pixel (96 logical dpi, ratio 2), rounded.
+constexpr QRect workedExampleOutline(QPoint(41, 120), QPoint(1297, 977));
 
 } // namespace
 
@@ -45,17 +43,17 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         WindowProbe(form).click("CommandOK");
-        QCOMPARE(form.drawnLabels(), QStringList{QStringLiteral("36x24 50mm / 39.6x27.0°")});
+        QCOMPARE(form.drawnLabels(), QStringList{expected::workedExampleLabel});
 
-        const QImage image = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const WindowProbe probe(form);
+        const QImage image = probe.picture();
         QCOMPARE(image.size(), QSize(1338, 990));
-        const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
-        const QRgb paper = form.palette().color(QPalette::Window).rgb();
-        const int left = device(304.6);
-        const int top = device(900);
-        const int right = device(304.6 + 9425.777);
-        const int bottom = device(900 + 6425);
-        QCOMPARE(QList<int>({left, top, right, bottom}), QList<int>({41, 120, 1297, 977}));
+        const QRgb ink = probe.ink();
+        const QRgb paper = probe.paper();
+        const int left = workedExampleOutline.left();
+        const int top = workedExampleOutline.top();
+        const int right = workedExampleOutline.right();
+        const int bottom = workedExampleOutline.bottom();
 
         // A row through the middle crosses the two side edges and nothing else.
         const int midRow = 600;
@@ -78,26 +76,19 @@ private slots:
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        WindowProbe(form).click("CommandOK");
-        const QImage image = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QRgb paper = form.palette().color(QPalette::Window).rgb();
+        const WindowProbe probe(form);
+        probe.click("CommandOK");
         // Text pixels of any shade between the field's top edge and the next 20 logical pixels.
-        int leftmost = image.width();
-        int rightmost = -1;
-        int lowest = -1;
-        for (int y = 122; y < 122 + 40; ++y) {
-            for (int x = 43; x < 1297; ++x) {
-                if (image.pixel(x, y) != paper) {
-                    leftmost = std::min(leftmost, x);
-                    rightmost = std::max(rightmost, x);
-                    lowest = std::max(lowest, y);
-                }
-            }
-        }
-        QVERIFY2(rightmost > leftmost, "no label found under the top edge");
-        const double centre = (leftmost + rightmost + 1) / 2.0;
+        const int bandTop = workedExampleOutline.top() + 2;
+        const QRect band(QPoint(workedExampleOutline.left() + 2, bandTop),
+                         QPoint(workedExampleOutline.right() - 1, bandTop + 39));
+        const QRgb paper = probe.paper();
+        const QRect text =
+            inkBounds(probe.picture(), band, [paper](QRgb pixel) { return pixel != paper; });
+        QVERIFY2(text.width() > 1, "no label found under the top edge");
+        const double centre = (text.left() + text.right() + 1) / 2.0;
         QVERIFY2(std::abs(centre - 1338 / 2.0) <= 5, qPrintable(QString::number(centre)));
-        QVERIFY2(lowest < 122 + 39, "the label runs on below the searched band");
+        QVERIFY2(text.bottom() < band.bottom(), "the label runs on below the searched band");
     }
 };
 
