@@ -38,26 +38,21 @@ test: build
 
 # The whole suite, window tests included, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report (leaks included) fails the test that made it.
-ASAN_DIR ?= build-asan
-SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+# The flags and options live in CMakePresets.json, for IDEs and for these recipes alike.
 
 test-asan: deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug $(if $(CI),-DTARVISOL_WERROR=ON) \
-		"-DCMAKE_CXX_FLAGS=$(SANITIZE)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)"
-	cmake --build $(ASAN_DIR) --parallel $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
-		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --test-dir $(ASAN_DIR) --output-on-failure --parallel $(JOBS)
+	cmake --preset asan $(if $(CI),-DTARVISOL_WERROR=ON)
+	cmake --build --preset asan --parallel $(JOBS)
+	ctest --preset asan --parallel $(JOBS)
 
 # libFuzzer targets in a clang build of the core alone; each runs FUZZ_SECONDS.
-FUZZ_DIR ?= build-fuzz
+FUZZ_DIR := build-fuzz
 FUZZ_SECONDS ?= 60
 TEST_FUZZ_SECONDS ?= 20
 
 fuzz: deps
-	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DTARVISOL_BUILD_UI=OFF -DBUILD_TESTING=OFF -DTARVISOL_FUZZ=ON $(if $(CI),-DTARVISOL_WERROR=ON)
-	cmake --build $(FUZZ_DIR) --parallel $(JOBS)
+	cmake --preset fuzz $(if $(CI),-DTARVISOL_WERROR=ON)
+	cmake --build --preset fuzz --parallel $(JOBS)
 	sh fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # Installs under PREFIX, staged below DESTDIR when given (as packagers do).
@@ -68,7 +63,7 @@ install: build
 
 # The Debian package, tarvisol_<version>_<arch>.deb, in the build directory.
 package: build
-	cd $(BUILD_DIR) && cpack -G DEB
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)

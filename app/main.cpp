@@ -1,3 +1,4 @@
+#include "ui/AppIcon.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -5,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Lets the desktop match the running window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvisol.tarvisol"));
+    QGuiApplication::setDesktopFileName(tarvisol::ui::applicationId());
     tarvisol::ui::Form1 form1;
     form1.show();
     return QApplication::exec();

@@ -3,7 +3,11 @@
 namespace tarvisol::ui {
 
 QIcon applicationIcon() {
-    return QIcon(QStringLiteral(":/icons/org.tarvisol.tarvisol.svg"));
+    return QIcon(QStringLiteral(":/icons/" TARVISOL_APP_ID ".svg"));
+}
+
+QString applicationId() {
+    return QStringLiteral(TARVISOL_APP_ID);
 }
 
 } // namespace tarvisol::ui

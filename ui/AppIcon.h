@@ -10,4 +10,7 @@ namespace tarvisol::ui {
 // plugin the icon is null and the window system shows its default.
 QIcon applicationIcon();
 
+// The id the desktop knows the tool by: the name of its menu entry and of its icon.
+QString applicationId();
+
 } // namespace tarvisol::ui
