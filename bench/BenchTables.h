@@ -2,6 +2,10 @@
 
 #include "core/EntryTable.h"
 
+// The drawing area of the window at its initial size, in twips (669 x 495 pixels at 96 dpi).
+constexpr float initialAreaWidth = 10035;
+constexpr float initialAreaHeight = 7425;
+
 // A table of `count` distinct, plausible combinations: formats from 5 to about 1000 mm and
 // focal lengths from 10 to 5000 mm.
 inline tarvisol::EntryTable benchTable(int count) {

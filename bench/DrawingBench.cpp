@@ -13,6 +13,7 @@ namespace {
 using tarvisol::ui::Form1;
 
 constexpr int entries = 999;
+constexpr float twipsPerPixel = 15; // 96 logical dpi, as offscreen reports
 
 QImage initialSizeImage(const QWidget& window) {
     QImage image(window.size() * window.devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
@@ -43,13 +44,14 @@ BENCHMARK(BM_Zeichnen999)->Unit(benchmark::kMillisecond)->Repetitions(drawingRep
 void BM_PlainQPainter999(benchmark::State& state) {
     Form1 form;
     auto table = benchTable(entries);
-    const tarvisol::FieldLayout layout(table, 10035, 7425, ".");
+    const tarvisol::FieldLayout layout(table, initialAreaWidth, initialAreaHeight, ".");
     const auto items = layout.items([](std::string_view) { return 0.0f; });
     QVector<QRectF> rectangles;
     QStringList labels;
     for (const auto& item : items) {
         const auto& r = item.rectangle;
-        rectangles.append(QRectF(r.x / 15, r.y / 15, r.width / 15, r.height / 15));
+        rectangles.append(QRectF(r.x / twipsPerPixel, r.y / twipsPerPixel, r.width / twipsPerPixel,
+                                 r.height / twipsPerPixel));
         labels.append(QString::fromUtf8(item.label.data(), qsizetype(item.label.size())));
     }
     QImage image = initialSizeImage(form);
@@ -61,7 +63,8 @@ void BM_PlainQPainter999(benchmark::State& state) {
         for (qsizetype i = 0; i < rectangles.size(); ++i) {
             painter.drawRect(rectangles[i]);
             const double width = metrics.horizontalAdvance(labels[i]);
-            painter.drawText(QPointF(334.5 - width / 2, rectangles[i].top() + metrics.ascent()),
+            painter.drawText(QPointF(layout.centreX() / twipsPerPixel - width / 2,
+                                     rectangles[i].top() + metrics.ascent()),
                              labels[i]);
         }
     }

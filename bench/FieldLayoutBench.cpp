@@ -13,7 +13,7 @@ float fixedMeasure(std::string_view text) {
 void BM_FieldLayoutCold(benchmark::State& state) {
     auto table = benchTable(int(state.range(0)));
     for (auto _ : state) {
-        const tarvisol::FieldLayout layout(table, 10035, 7425, ".");
+        const tarvisol::FieldLayout layout(table, initialAreaWidth, initialAreaHeight, ".");
         auto items = layout.items(fixedMeasure);
         benchmark::DoNotOptimize(items.data());
     }
@@ -24,9 +24,9 @@ BENCHMARK(BM_FieldLayoutCold)->Arg(1)->Arg(10)->Arg(100)->Arg(999)->Unit(benchma
 void BM_FieldLayout(benchmark::State& state) {
     auto table = benchTable(int(state.range(0)));
     tarvisol::FieldCache cache;
-    tarvisol::FieldLayout(table, 10035, 7425, ".", &cache);
+    tarvisol::FieldLayout(table, initialAreaWidth, initialAreaHeight, ".", &cache);
     for (auto _ : state) {
-        const tarvisol::FieldLayout layout(table, 10035, 7425, ".", &cache);
+        const tarvisol::FieldLayout layout(table, initialAreaWidth, initialAreaHeight, ".", &cache);
         auto items = layout.items(fixedMeasure);
         benchmark::DoNotOptimize(items.data());
     }
