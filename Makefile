@@ -1,37 +1,53 @@
-# Set-up, build, run and test in one place. Every target installs the Debian packages it
-# needs when they are missing (as root), then configures and builds with CMake.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Set-up, build, run and test in one place. Every target first installs the Debian packages it
+# needs and the machine lacks (tools/install-packages.sh), then configures and builds with CMake.
+# Each target asks only for what it uses, so `make run` stays small on a fresh machine.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-# Packages for building and testing, and for running the window without a display.
-PACKAGES := cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-            fonts-dejavu-core fonts-liberation xvfb xauth \
-            libqt6svg6 desktop-file-utils appstream dpkg-dev file libbenchmark-dev \
-            clang libclang-rt-14-dev
+# The package names are the same on Debian 12 and 13: unversioned where a release renames.
+# Building and running the window (fonts-liberation has the narrow caption font).
+RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev fonts-dejavu-core fonts-liberation
+# dpkg-shlibdeps reads the package's library dependencies off the executable.
+PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
+# The suite with the install-tree and package checks (g++ brings the sanitizer runtimes).
+TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream
+FUZZ_PACKAGES := cmake make clang libclang-rt-dev
+BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
+XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth
+FRESH_PACKAGES := git debootstrap xvfb x11-utils
 
-# CI treats every compiler warning as an error.
-CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(if $(CI),-DTARVISOL_WERROR=ON)
+# Stated on every configure, so a CI build (-Werror) leaves nothing behind for a later one.
+WERROR := -DTARVISOL_WERROR=$(if $(CI),ON,OFF)
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(WERROR)
 
-.PHONY: all deps configure build run test install package clean bench fuzz test-asan
+install_packages = @PACKAGES="$(1)" sh tools/install-packages.sh
+
+.PHONY: all build run run-xvfb test test-asan fuzz install package clean bench test-fresh
 
 all: build
 
-deps:
-	@PACKAGES="$(PACKAGES)" sh tools/install-packages.sh
-
-configure: deps
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
-
-build: configure
-	cmake --build $(BUILD_DIR) --parallel $(JOBS)
+# The tool alone: no tests are configured, so none of their packages are needed.
+build:
+	$(call install_packages,$(RUN_PACKAGES))
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=OFF
+	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target tarvisol
 
 run: build
 	$(BUILD_DIR)/app/tarvisol
 
-# After the suite, the same suite under the sanitizers and a short run of every fuzz target.
-test: build
+# For a machine without a display: the window on a virtual X server, for as long as it is open.
+run-xvfb: build
+	$(call install_packages,$(XVFB_PACKAGES))
+	xvfb-run --auto-servernum $(BUILD_DIR)/app/tarvisol
+
+# The suite, then the same suite under the sanitizers and a short run of every fuzz target.
+test:
+	$(call install_packages,$(TEST_PACKAGES))
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=ON
+	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 	$(MAKE) --no-print-directory test-asan
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(TEST_FUZZ_SECONDS)
@@ -39,9 +55,9 @@ test: build
 # The whole suite, window tests included, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report (leaks included) fails the test that made it.
 # The flags and options live in CMakePresets.json, for IDEs and for these recipes alike.
-
-test-asan: deps
-	cmake --preset asan $(if $(CI),-DTARVISOL_WERROR=ON)
+test-asan:
+	$(call install_packages,$(TEST_PACKAGES))
+	cmake --preset asan $(WERROR)
 	cmake --build --preset asan --parallel $(JOBS)
 	ctest --preset asan --parallel $(JOBS)
 
@@ -50,8 +66,9 @@ FUZZ_DIR := build-fuzz
 FUZZ_SECONDS ?= 60
 TEST_FUZZ_SECONDS ?= 20
 
-fuzz: deps
-	cmake --preset fuzz $(if $(CI),-DTARVISOL_WERROR=ON)
+fuzz:
+	$(call install_packages,$(FUZZ_PACKAGES))
+	cmake --preset fuzz $(WERROR)
 	cmake --build --preset fuzz --parallel $(JOBS)
 	sh fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
@@ -63,10 +80,8 @@ install: build
 
 # The Debian package, tarvisol_<version>_<arch>.deb, in the build directory.
 package: build
+	$(call install_packages,$(PACKAGE_PACKAGES))
 	cd $(BUILD_DIR) && cpack
-
-clean:
-	rm -rf $(BUILD_DIR)
 
 # Benchmarks in a Release build of their own; prints one table, then the start-up comparison.
 BENCH_DIR ?= build-release
@@ -75,7 +90,8 @@ STARTUP_RUNS ?= 15
 BENCH_FLAGS ?= --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true \
 	--benchmark_report_aggregates_only=true
 
-bench: deps
+bench:
+	$(call install_packages,$(BENCH_PACKAGES))
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTARVISOL_BUILD_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_DIR) --parallel $(JOBS) --target tarvisol_bench startup_form1 startup_minimal startup_compare
 	@# Qt wants a private runtime folder; without one each started program warns about it.
@@ -84,3 +100,16 @@ bench: deps
 	$(BENCH_DIR)/bench/tarvisol_bench $(BENCH_FLAGS) && \
 	$(BENCH_DIR)/bench/startup_compare $(STARTUP_RUNS) \
 		$(BENCH_DIR)/bench/startup_form1 $(BENCH_DIR)/bench/startup_minimal
+
+# The README on a fresh Debian machine: a minimal chroot of release DIST (bookworm or trixie)
+# with the committed HEAD, `make test` in it, then `make run` until the window is up.
+# FRESH_STEPS=run does only `make run`, to measure what it installs and how long it takes.
+DIST ?= trixie
+FRESH_STEPS ?= test run
+
+test-fresh:
+	$(call install_packages,$(FRESH_PACKAGES))
+	sh tools/test-fresh.sh $(DIST) "$(FRESH_STEPS)"
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan $(FUZZ_DIR) $(BENCH_DIR)

@@ -1,7 +1,6 @@
 # The Debian package that `make package` builds. It holds what `cmake --install` puts under
-# /usr; its library dependencies are read off the executable by dpkg-shlibdeps. The SVG icon
-# engine is a Qt plugin that nothing links, so it is named by hand: without it the windows
-# would show no icon of their own.
+# /usr; its library dependencies are read off the executable by dpkg-shlibdeps, so they carry
+# each release's own package names.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvisol)
 set(CPACK_PACKAGE_VENDOR Tarvisol)
@@ -16,6 +15,5 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -184,8 +184,8 @@ private slots:
         QCOMPARE(accessibleText(&form, QAccessible::Description), before);
     }
 
-    // The icon is the embedded SVG, drawn by Qt's SVG icon engine: without the engine (or with
-    // a broken file) it would be null or empty.
+    // The icon is the embedded PNG set, which Qt reads without plugins: with a file missing or
+    // broken it would be null or empty.
     void bothWindowsShowTheToolsIcon() {
         Form1 form;
         FormInfo info(form);

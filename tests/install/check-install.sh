@@ -5,4 +5,4 @@ build="$1"
 root="$2"
 rm -rf "$root"
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
-sh "$(dirname "$0")/check-tree.sh" "$root/usr"
+sh "$(dirname "$0")/check-tree.sh" "$root/usr" "$3"

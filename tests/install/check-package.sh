@@ -20,14 +20,16 @@ echo "built $(basename "$deb")"
 [ "$(dpkg-deb -f "$deb" Package)" = tarvisol ] || fail "Package is $(dpkg-deb -f "$deb" Package)"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-# Read off the executable by dpkg-shlibdeps, and the icon plugin named by hand.
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
-    case ", $depends," in
-    *", $library,"* | *", $library ("*) ;;
+# Read off the executable by dpkg-shlibdeps. A release may add a suffix to a library's package
+# name (Debian 13's libqt6core6t64, for the 64-bit time_t change), so any suffix is let through.
+names=" $(printf '%s' "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//' | tr '\n' ' ') "
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    case $names in
+    *" $library "* | *" $library"[a-z0-9]*" "*) ;;
     *) fail "Depends lacks $library" ;;
     esac
 done
 
 dpkg-deb -x "$deb" "$work/root"
 [ -z "$(find "$work/root" -mindepth 1 -maxdepth 1 ! -name usr)" ] || fail "files outside /usr"
-sh "$(dirname "$0")/check-tree.sh" "$work/root/usr"
+sh "$(dirname "$0")/check-tree.sh" "$work/root/usr" "$3"

@@ -1,10 +1,10 @@
 #!/bin/sh
 # Checks an installed tree (the directory that stands for the prefix, e.g. .../usr): exactly
 # the executable, the menu entry, the icon and the software-centre description, valid and
-# pointing at each other.
+# pointing at each other. Usage: check-tree.sh PREFIX APPLICATION_ID
 set -eu
 prefix="$1"
-id=org.tarvisol.tarvisol
+id="$2"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -25,7 +25,15 @@ $expected"
 desktop=share/applications/$id.desktop
 metainfo=share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+# The project has no homepage, and the metainfo names none rather than invent one. Newer
+# appstream (1.0, Debian 13) warns about exactly that; this one finding is accepted, any other
+# warning or error fails.
+if ! report=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
+    printf '%s\n' "$report"
+    others=$(printf '%s\n' "$report" | grep -E '^[EW]:' | grep -v -E '^W: [^ ]+: url-homepage-missing$' || true)
+    [ -z "$others" ] && printf '%s\n' "$report" | grep -q 'url-homepage-missing' ||
+        fail "appstreamcli rejects $metainfo"
+fi
 
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Exec)" = tarvisol ] || fail "Exec is '$(entry Exec)'"

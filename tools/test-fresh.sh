@@ -1,0 +1,156 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Proves the README on a fresh Debian machine: a minimal chroot of release DIST (debootstrap's
+# minbase plus git and make), the committed HEAD cloned into it, and there, as root, `make test`
+# without a display, then `make run` against a private Xvfb until the "Tarvisol" window is
+# mapped. Whatever happens, every mount is undone and every process in the chroot ended.
+#
+# Usage: tools/test-fresh.sh DIST [STEPS]
+#   STEPS is "test run" (the default) or either one alone; "run" alone shows what `make run`
+#   installs and how long the window takes on a fresh machine.
+# The base system is kept as a tarball in $TARVISOL_FRESH_CACHE (default
+# /var/cache/tarvisol-fresh) and made anew after 30 days; downloaded .deb files are kept there
+# too, so a later run does not fetch them again.
+set -eu
+
+dist=$1
+steps=${2:-test run}
+mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+cache=${TARVISOL_FRESH_CACHE:-/var/cache/tarvisol-fresh}
+window_timeout=${WINDOW_TIMEOUT:-900}
+repo=$(git rev-parse --show-toplevel)
+head=$(git -C "$repo" rev-parse HEAD)
+
+[ "$(id -u)" -eq 0 ] || { echo "test-fresh needs root (debootstrap, chroot, mount)" >&2; exit 1; }
+
+root=$(mktemp -d "/var/tmp/tarvisol-fresh-$dist.XXXXXX")
+mounts=""
+xvfb_pid=""
+started=$(date +%s)
+
+elapsed() { echo $(($(date +%s) - started)); }
+say() { echo "== test-fresh $dist [$(elapsed) s]: $*"; }
+
+# Ends everything whose root directory is the chroot: the tool, a build, a stray test.
+end_chroot_processes() {
+    for signal in TERM KILL; do
+        pids=""
+        for proc in /proc/[0-9]*; do
+            [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ] && pids="$pids ${proc#/proc/}"
+        done
+        [ -z "$pids" ] && return 0
+        # shellcheck disable=SC2086
+        kill -s "$signal" $pids 2>/dev/null || true
+        sleep 2
+    done
+}
+
+finish() {
+    status=$?
+    set +e
+    trap - EXIT INT TERM
+    end_chroot_processes
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    for mount in $mounts; do # newest first
+        umount "$mount" || umount -l "$mount" || status=1
+    done
+    if grep -q -E " $root(/| )" /proc/mounts; then
+        echo "still mounted below $root, left in place" >&2
+        status=1
+    else
+        rm -rf --one-file-system "$root"
+    fi
+    if [ "$status" -eq 0 ]; then say "passed"; else say "FAILED (exit $status)"; fi
+    exit "$status"
+}
+trap finish EXIT
+trap 'exit 130' INT TERM
+
+mount_in_chroot() { # TYPE-OR-bind SOURCE TARGET
+    mkdir -p "$root$3"
+    if [ "$1" = bind ]; then mount --bind "$2" "$root$3"; else mount -t "$1" "$2" "$root$3"; fi
+    mounts="$root$3 $mounts"
+}
+
+make_base() {
+    base="$cache/$dist-minbase.tar.gz"
+    mkdir -p "$cache"
+    if [ -n "$(find "$base" -mtime -30 2>/dev/null)" ]; then
+        say "unpacking the cached base system"
+        tar -xzpf "$base" --numeric-owner -C "$root"
+    else
+        say "debootstrap $dist (minbase, git, make)"
+        debootstrap --variant=minbase --include=git,make "$dist" "$root" \
+            "$mirror" >"$root.debootstrap.log" 2>&1 ||
+            { tail -n 20 "$root.debootstrap.log" >&2; exit 1; }
+        rm -f "$root.debootstrap.log"
+        tar -czpf "$base.new" --numeric-owner -C "$root" . && mv "$base.new" "$base"
+    fi
+}
+
+in_chroot() { # SHELL-COMMAND [VARIABLE=VALUE...], run in the clone as a fresh root login would
+    command=$1
+    shift
+    chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 ${CI:+CI=$CI} \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@" \
+        sh -c "cd /root/tarvisol && $command"
+}
+
+run_make_test() {
+    say "make test"
+    in_chroot "make test"
+    say "make test passed"
+}
+
+# `make run` against an Xvfb of the host: X clients reach it through its abstract socket, so
+# the chroot needs no X packages beyond what `make run` installs itself.
+run_make_run() {
+    log="$cache/$dist-make-run.log"
+    Xvfb -displayfd 9 -nolisten tcp -screen 0 1280x1024x24 9>"$root.display" 2>/dev/null &
+    xvfb_pid=$!
+    while [ ! -s "$root.display" ]; do sleep 0.2; done
+    display=":$(cat "$root.display")"
+    rm -f "$root.display"
+    say "make run on $display"
+    run_started=$(date +%s)
+    in_chroot "make run" "DISPLAY=$display" >"$log" 2>&1 &
+    make_pid=$!
+    until DISPLAY=$display xwininfo -name Tarvisol 2>/dev/null | grep -q "IsViewable"; do
+        if ! kill -0 "$make_pid" 2>/dev/null; then
+            tail -n 30 "$log" >&2
+            echo "make run ended before the Tarvisol window was mapped" >&2
+            exit 1
+        fi
+        if [ $(($(date +%s) - run_started)) -gt "$window_timeout" ]; then
+            echo "no Tarvisol window after $window_timeout s" >&2
+            exit 1
+        fi
+        sleep 1
+    done
+    say "the Tarvisol window is mapped, $(($(date +%s) - run_started)) s after make run started"
+    grep -E "^(After this operation|[0-9]+ upgraded)" "$log" | sed 's/^/   make run: /' || true
+    end_chroot_processes
+    wait "$make_pid" 2>/dev/null || true
+}
+
+make_base
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+mount_in_chroot proc proc /proc
+mount_in_chroot sysfs sys /sys
+mount_in_chroot bind /dev /dev
+mount_in_chroot bind /dev/pts /dev/pts
+mount_in_chroot tmpfs tmpfs /dev/shm
+mkdir -p "$cache/$dist-archives/partial"
+mount_in_chroot bind "$cache/$dist-archives" /var/cache/apt/archives
+
+say "cloning $head"
+git clone --quiet --no-local "$repo" "$root/root/tarvisol"
+git -C "$root/root/tarvisol" checkout --quiet --detach "$head"
+
+for step in $steps; do
+    case $step in
+    test) run_make_test ;;
+    run) run_make_run ;;
+    *) echo "unknown step '$step' (test or run)" >&2; exit 2 ;;
+    esac
+done
