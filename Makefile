@@ -9,7 +9,8 @@ JOBS ?= $(shell nproc)
 
 # The package names are the same on Debian 12 and 13: unversioned where a release renames.
 # Building and running the window (fonts-liberation has the narrow caption font).
-RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev fonts-dejavu-core fonts-liberation
+RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dejavu-core \
+	fonts-liberation
 # dpkg-shlibdeps reads the package's library dependencies off the executable.
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes).

@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -82,8 +83,8 @@ void describe(QWidget* control, const QString& name, const QString& description)
 } // namespace
 
 Form1::Form1(MessageService* messages, QWidget* parent)
-    : QWidget(parent), qtMessages_(this), messages_(messages ? *messages : qtMessages_),
-      canvas_(*this) {
+    : QWidget(parent), qtMessages_(this, sound_, QGuiApplication::platformName()),
+      messages_(messages ? *messages : qtMessages_), canvas_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvisol"));
     setWindowIcon(applicationIcon());

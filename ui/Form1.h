@@ -15,6 +15,7 @@
 #include "core/EntryTable.h"
 #include "core/FieldCache.h"
 #include "core/MessageService.h"
+#include "ui/DesktopSound.h"
 #include "ui/QtMessageService.h"
 #include "ui/RetainedCanvas.h"
 
@@ -68,6 +69,7 @@ private:
     void describeDrawing();
     static std::string decimalSeparator();
 
+    DesktopSound sound_;
     QtMessageService qtMessages_;
     MessageService& messages_;
     RetainedCanvas canvas_;

@@ -2,13 +2,20 @@
 
 #include "ui/CoreText.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace tarvisol::ui {
 
 void QtMessageService::beep() {
-    QApplication::beep();
+    // Qt's Wayland platform has no bell: QApplication::beep() is silent there, so the sound
+    // theme's bell takes its place. Everywhere else Qt's bell is kept, also where it is silent
+    // by design (offscreen, for tests and rendering without a screen): a theme sound there would
+    // reach the sound card of a machine nobody listens to.
+    if (platformName_.startsWith(QLatin1String("wayland"))) {
+        sound_.playThemeEvent("bell");
+    } else {
+        sound_.ringBell();
+    }
 }
 
 MessageAnswer QtMessageService::messageBox(const std::string& text, const std::string& title,

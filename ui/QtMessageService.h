@@ -1,15 +1,21 @@
 #pragma once
 
 #include "core/MessageService.h"
+#include "ui/SoundOutput.h"
+
+#include <QString>
+#include <utility>
 
 class QWidget;
 
 namespace tarvisol::ui {
 
-// Beep and message boxes through Qt, the boxes modal to the given window.
+// Beep and message boxes through Qt, the boxes modal to the given window. The beep is the
+// window system's bell where it has one; `platformName` is Qt's name for the window system.
 class QtMessageService : public MessageService {
 public:
-    explicit QtMessageService(QWidget* parent) : parent_(parent) {}
+    QtMessageService(QWidget* parent, SoundOutput& sound, QString platformName)
+        : parent_(parent), sound_(sound), platformName_(std::move(platformName)) {}
 
     void beep() override;
     MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
@@ -17,6 +23,8 @@ public:
 
 private:
     QWidget* parent_;
+    SoundOutput& sound_;
+    QString platformName_;
 };
 
 } // namespace tarvisol::ui

@@ -3,6 +3,7 @@
 
 #include "ExpectedTexts.h"
 #include "WindowProbe.h"
+#include "ui/QtMessageService.h"
 
 #include <QtTest>
 
@@ -10,6 +11,23 @@ using tarvisol::ui::Form1;
 
 using expected::workedExampleLabel;
 using expected::workedExampleLine;
+
+namespace {
+
+// What the user hears and sees, in order, in one log.
+class SoundRecorder : public tarvisol::ui::SoundOutput {
+public:
+    explicit SoundRecorder(QStringList& log) : log_(log) {}
+    void ringBell() override { log_.append(QStringLiteral("bell")); }
+    void playThemeEvent(const std::string& eventId) override {
+        log_.append(QStringLiteral("theme ") + QString::fromStdString(eventId));
+    }
+
+private:
+    QStringList& log_;
+};
+
+} // namespace
 
 class Form1CommandsTest : public QObject {
     Q_OBJECT
@@ -88,6 +106,53 @@ private slots:
         QCOMPARE(probe.box("TextFilmQ")->text(), width);
         QCOMPARE(probe.box("TextFilmH")->text(), height);
         QCOMPARE(probe.box("TextBrennw")->text(), focalLength);
+    }
+
+    void warningSoundSuitsTheWindowSystem_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("focalLength");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("heardThenSeen");
+        const QStringList bell{"bell", "box Fehler"};
+        const QStringList themeBell{"theme bell", "box Fehler"};
+        QTest::newRow("X11 rings its bell") << "xcb"
+                                            << "abc"
+                                            << "CommandOK" << bell;
+        QTest::newRow("Wayland has none") << "wayland"
+                                          << "abc"
+                                          << "CommandOK" << themeBell;
+        QTest::newRow("Wayland through EGL") << "wayland-egl"
+                                             << "99999"
+                                             << "CommandOK" << themeBell;
+        // Qt's silent bell: nobody listens to a window drawn without a screen.
+        QTest::newRow("offscreen") << "offscreen"
+                                   << "abc"
+                                   << "CommandOK" << bell;
+        QTest::newRow("a question makes no sound") << "wayland"
+                                                   << "50"
+                                                   << "CommandDel" << QStringList{"box löschen"};
+    }
+
+    // State: the window on the given window system. Action: a rejected request, or "löschen".
+    // Expected: exactly one sound, of the kind the window system can play, before the box.
+    void warningSoundSuitsTheWindowSystem() {
+        QFETCH(QString, platform);
+        QFETCH(QString, focalLength);
+        QFETCH(QString, command);
+        QFETCH(QStringList, heardThenSeen);
+        QStringList log;
+        SoundRecorder sound(log);
+        tarvisol::ui::QtMessageService messages(nullptr, sound, platform);
+        Form1 form(&messages);
+        WindowProbe probe(form);
+        probe.type("36", "24", focalLength);
+        ModalAnswerer answerer([&log](QWidget* modal) {
+            log.append(QStringLiteral("box ") + modal->windowTitle());
+            modal->close();
+        });
+        probe.click(qPrintable(command));
+        QVERIFY(answerer.answered() && !answerer.stuck());
+        QCOMPARE(log, heardThenSeen);
     }
 
     // The same combination again is found: nothing stored, no box, drawn again.

@@ -3,6 +3,7 @@
 // modal window, as a real key press would.
 
 #include "WindowProbe.h"
+#include "ui/DesktopSound.h"
 #include "ui/QtMessageService.h"
 
 #include <QtTest>
@@ -88,7 +89,8 @@ private slots:
         QWidget owner;
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        QtMessageService service(&owner);
+        tarvisol::ui::DesktopSound sound;
+        QtMessageService service(&owner, sound, QGuiApplication::platformName());
         ModalAnswerer answerer(pressKey(Qt::Key(key)), 2000);
         const MessageAnswer got = service.messageBox(
             "Frage", "Titel",
