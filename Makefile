@@ -13,8 +13,10 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dej
 	fonts-liberation
 # dpkg-shlibdeps reads the package's library dependencies off the executable.
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
-# The suite with the install-tree and package checks (g++ brings the sanitizer runtimes).
-TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream
+# The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), and
+# the warning sound on a headless Wayland compositor.
+TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
+	weston qt6-wayland
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth
