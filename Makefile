@@ -14,9 +14,10 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dej
 # dpkg-shlibdeps reads the package's library dependencies off the executable.
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), and
-# the warning sound on a headless Wayland compositor.
+# the warning sound on a headless Wayland compositor, and the windows as a screen reader reads
+# them through the accessibility bus on a virtual X server.
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-	weston qt6-wayland
+	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth

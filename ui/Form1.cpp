@@ -9,6 +9,7 @@
 #include "ui/Twips.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -80,11 +81,23 @@ void describe(QWidget* control, const QString& name, const QString& description)
     control->setAccessibleDescription(description);
 }
 
+// Qt exposes a plain top-level widget as a filler; a screen reader announces and lists Form1 as
+// the application's window only when it is a frame, as the main windows of other tools are.
+QAccessibleInterface* accessibleForm1(const QString& className, QObject* object) {
+    if (className != QLatin1String(Form1::staticMetaObject.className()) ||
+        !object->isWidgetType()) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 } // namespace
 
 Form1::Form1(MessageService* messages, QWidget* parent)
     : QWidget(parent), qtMessages_(this, sound_, QGuiApplication::platformName()),
       messages_(messages ? *messages : qtMessages_), canvas_(*this) {
+    // Qt keeps one copy of each factory, however many windows install it.
+    QAccessible::installFactory(accessibleForm1);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvisol"));
     setWindowIcon(applicationIcon());
@@ -218,11 +231,9 @@ void Form1::describeDrawing() {
     if (description == accessibleDescription()) {
         return;
     }
+    // Qt tells assistive technology of the change itself; an event of our own would make a
+    // screen reader read every new field twice.
     setAccessibleDescription(description);
-    // Qt 6.4 stores the new description without telling a screen reader, which would go on
-    // reading the old picture.
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 std::string Form1::decimalSeparator() {

@@ -7,9 +7,10 @@
 // which is the whole window.
 //
 // "hinzufügen" hands the three typed texts to the core's addRequest(), which reports problems
-// through a MessageService (QtMessageService: beep, then a modal box) and stores new
-// combinations in `Liste`. An accepted request runs Zeichnen(): the core lays out every entry
-// and draws it on a RetainedCanvas, which keeps the drawing and paints it on every repaint.
+// through a MessageService (QtMessageService: the warning sound, which DesktopSound plays as
+// the window system allows, then a modal box) and stores new combinations in `Liste`. An
+// accepted request runs Zeichnen(): the core lays out every entry and draws it on a
+// RetainedCanvas, which keeps the drawing and paints it on every repaint.
 // "Liste" and "?" set `iTxt` and show FormInfo modally; FormInfo reads `Liste` and `iTxt`.
 
 #include "core/EntryTable.h"

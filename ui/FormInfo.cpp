@@ -88,13 +88,22 @@ void FormInfo::Form_Activate() {
 
 void FormInfo::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        Form_Activate();
+        // Building again would make a screen reader hear the whole text deleted and inserted
+        // a second time for one opening.
+        if (builtForShowing_) {
+            builtForShowing_ = false;
+        } else {
+            Form_Activate();
+        }
     }
     QDialog::changeEvent(event);
 }
 
+// The text is built before the window appears, so a screen reader meets it complete, also on
+// window systems that never activate the window.
 void FormInfo::showEvent(QShowEvent* event) {
     Form_Activate();
+    builtForShowing_ = true;
     QDialog::showEvent(event);
 }
 

@@ -27,6 +27,8 @@ private:
 
     const Form1& form1_;
     QPlainTextEdit* TextInfo = nullptr;
+    // The activation that follows a showing is that showing's own: the text is already there.
+    bool builtForShowing_ = false;
 };
 
 } // namespace tarvisol::ui

@@ -99,6 +99,8 @@ private slots:
     void everyWidgetOfBothWindowsIsNamed() {
         Form1 form;
         QCOMPARE(accessibleText(&form, QAccessible::Name), QStringLiteral("Tarvisol"));
+        // Read as the application's window, not as a filler inside one.
+        QCOMPARE(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
         for (QWidget* child : form.findChildren<QWidget*>()) {
             QVERIFY2(!accessibleText(child, QAccessible::Name).isEmpty(),
                      qPrintable(child->objectName()));
