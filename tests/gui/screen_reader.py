@@ -143,6 +143,7 @@ def main(tool):
         print_heard("Escape in the info window")
         check(named(app, "dialog", "Info") is None, "Escape closed the info window")
         check(not of_kind("object:text-changed:insert"), "closing inserts no text")
+        check(process.poll() is None, "the tool is still running")
     finally:
         process.terminate()
         process.wait(timeout=10)
