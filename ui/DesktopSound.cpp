@@ -19,7 +19,7 @@ using PortalSettings = QMap<QString, QVariantMap>;
 
 struct SoundSettings {
     bool eventSounds = true;
-    QByteArray themeName; // empty: libcanberra's default theme
+    QByteArray themeName = "freedesktop"; // libcanberra's own choice without one
 };
 
 // Asked at every theme sound, so a change of the setting counts from the next mistake on. The
@@ -49,7 +49,10 @@ SoundSettings desktopSoundSettings() {
     if (eventSounds.metaType() == QMetaType::fromType<bool>()) {
         settings.eventSounds = eventSounds.toBool();
     }
-    settings.themeName = values.value(QStringLiteral("theme-name")).toString().toUtf8();
+    const QString themeName = values.value(QStringLiteral("theme-name")).toString();
+    if (!themeName.isEmpty()) {
+        settings.themeName = themeName.toUtf8();
+    }
     return settings;
 }
 
@@ -88,14 +91,9 @@ void DesktopSound::playThemeEvent(const std::string& eventId) {
     }
     // Playing is asynchronous. A failure (no sound device) leaves the warning to the message
     // box that follows, which is all a missing bell would leave too.
-    if (settings.themeName.isEmpty()) {
-        ca_context_play(context_, 0, CA_PROP_EVENT_ID, eventId.c_str(), CA_PROP_EVENT_DESCRIPTION,
-                        "Fehler", nullptr);
-    } else {
-        ca_context_play(context_, 0, CA_PROP_EVENT_ID, eventId.c_str(), CA_PROP_EVENT_DESCRIPTION,
-                        "Fehler", CA_PROP_CANBERRA_XDG_THEME_NAME, settings.themeName.constData(),
-                        nullptr);
-    }
+    ca_context_play(context_, 0, CA_PROP_EVENT_ID, eventId.c_str(), CA_PROP_EVENT_DESCRIPTION,
+                    "Fehler", CA_PROP_CANBERRA_XDG_THEME_NAME, settings.themeName.constData(),
+                    nullptr);
 }
 
 } // namespace tarvisol::ui

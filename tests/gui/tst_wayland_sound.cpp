@@ -76,8 +76,9 @@ private slots:
         QTest::addColumn<bool>("portal");
         QTest::addColumn<QVariantMap>("soundSettings");
         QTest::addColumn<QStringList>("requested");
-        QTest::newRow("no settings portal") << false << QVariantMap{} << QStringList{"bell"};
-        QTest::newRow("nothing set") << true << QVariantMap{} << QStringList{"bell"};
+        QTest::newRow("no settings portal")
+            << false << QVariantMap{} << QStringList{"bell in freedesktop"};
+        QTest::newRow("nothing set") << true << QVariantMap{} << QStringList{"bell in freedesktop"};
         QTest::newRow("the user's theme")
             << true << QVariantMap{{"event-sounds", true}, {"theme-name", "Yaru"}}
             << QStringList{"bell in Yaru"};
