@@ -13,9 +13,9 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dej
 	fonts-liberation
 # dpkg-shlibdeps reads the package's library dependencies off the executable.
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
-# The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), and
-# the warning sound on a headless Wayland compositor, and the windows as a screen reader reads
-# them through the accessibility bus on a virtual X server.
+# The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), the
+# warning sound on a headless Wayland compositor, and the windows as a screen reader reads them
+# through the accessibility bus on a virtual X server.
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
 	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
