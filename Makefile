@@ -13,7 +13,8 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev fonts-dejavu-core fonts-l
 # dpkg-shlibdeps reads the package's library dependencies off the executable.
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes).
-TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream
+TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
+                 lintian
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth
