@@ -10,11 +10,11 @@ JOBS ?= $(shell nproc)
 # The package names are the same on Debian 12 and 13: unversioned where a release renames.
 # Building and running the window (fonts-liberation has the narrow caption font).
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev fonts-dejavu-core fonts-liberation
-# dpkg-shlibdeps reads the package's library dependencies off the executable.
-PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
+# dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
+# the package (and tells the packaging which of its checks this release has).
+PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes).
-TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-                 lintian
+TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth
@@ -79,10 +79,11 @@ PREFIX ?= /usr/local
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# The Debian package, tarvisol_<version>_<arch>.deb, in the build directory.
+# The Debian package, tarvisol_<version>_<arch>.deb, in the build directory, checked by lintian.
 package: build
 	$(call install_packages,$(PACKAGE_PACKAGES))
 	cd $(BUILD_DIR) && cpack
+	lintian --fail-on error,warning $(BUILD_DIR)/tarvisol_*.deb
 
 # Benchmarks in a Release build of their own; prints one table, then the start-up comparison.
 BENCH_DIR ?= build-release
@@ -103,10 +104,11 @@ bench:
 		$(BENCH_DIR)/bench/startup_form1 $(BENCH_DIR)/bench/startup_minimal
 
 # The README on a fresh Debian machine: a minimal chroot of release DIST (bookworm or trixie)
-# with the committed HEAD, `make test` in it, then `make run` until the window is up.
-# FRESH_STEPS=run does only `make run`, to measure what it installs and how long it takes.
+# with the committed HEAD, `make test` in it, then `make run` until the window is up, then the
+# package installed with apt and started. FRESH_STEPS=run does only `make run`, to measure what
+# it installs and how long the window takes.
 DIST ?= trixie
-FRESH_STEPS ?= test run
+FRESH_STEPS ?= test run installed
 
 test-fresh:
 	$(call install_packages,$(FRESH_PACKAGES))

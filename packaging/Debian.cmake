@@ -18,9 +18,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
-# The strip above keeps the compilers' notes; Debian's own tools drop them, and so do we.
+# Drops the compilers' notes and adds what lintian needs on this release.
 set(CPACK_TARVISOL_OBJCOPY ${CMAKE_OBJCOPY})
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/drop-notes.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/finish-staging.cmake)
 include(CPack)
 
 # What Debian asks of every package besides the program: its copyright in the machine-readable

@@ -18,7 +18,8 @@ expected="./bin/tarvisol
 ./share/icons/hicolor/scalable/apps/$id.svg
 ./share/man/man1/tarvisol.1.gz
 ./share/metainfo/$id.metainfo.xml"
-actual=$(find . -type f | LC_ALL=C sort)
+# The package may carry a lintian override on releases whose lintian needs it.
+actual=$(find . -type f ! -path ./share/lintian/overrides/tarvisol | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
 $actual
 expected:
