@@ -3,6 +3,7 @@
 // modal window, as a real key press would.
 
 #include "WindowProbe.h"
+#include "WindowTest.h"
 #include "ui/QtMessageService.h"
 
 #include <QtTest>
@@ -30,12 +31,10 @@ ModalAnswerer::Handler pressKey(Qt::Key key, QString* title = nullptr) {
 
 } // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
-
     // Action: "Liste" or "?", then Escape. Expected: the info window closes by itself.
     void escapeClosesTheInfoWindow_data() {
         QTest::addColumn<QString>("button");
@@ -46,8 +45,7 @@ private slots:
     void escapeClosesTheInfoWindow() {
         QFETCH(QString, button);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         QString title;
         ModalAnswerer answerer(pressKey(Qt::Key_Escape, &title), 2000);
         WindowProbe(form).click(qPrintable(button));
@@ -86,8 +84,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(MessageAnswer, answer);
         QWidget owner;
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QVERIFY(shown(owner));
         QtMessageService service(&owner);
         ModalAnswerer answerer(pressKey(Qt::Key(key)), 2000);
         const MessageAnswer got = service.messageBox(
@@ -113,8 +110,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, cleared);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         WindowProbe probe(form);
         probe.click("CommandOK");
         QCOMPARE(form.Z(), 1);
@@ -138,8 +134,7 @@ private slots:
     void errorBoxClosesByKey() {
         QFETCH(int, key);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         WindowProbe probe(form);
         probe.type("36", "24", "abc");
         QString title;
