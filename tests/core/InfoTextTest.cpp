@@ -125,8 +125,7 @@ TEST(ValueListTest, ListsOnlyCurrentEntries) {
 }
 
 TEST(ValueListTest, FullTableGives999Lines) {
-    EntryTable table;
-    table.dimension();
+    EntryTable table = testing::tableOf({});
     for (int i = 1; i <= 999; ++i) {
         table.store(5 + i * 0.25, 24, 50);
     }

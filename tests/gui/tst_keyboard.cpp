@@ -37,9 +37,7 @@ class KeyboardTest : public WindowTest {
 private slots:
     // Action: "Liste" or "?", then Escape. Expected: the info window closes by itself.
     void escapeClosesTheInfoWindow_data() {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Liste") << "CommandListe";
-        QTest::newRow("?") << "CommandHilfe";
+        addTextRows({"button"}, {{"Liste", "CommandListe"}, {"?", "CommandHilfe"}});
     }
 
     void escapeClosesTheInfoWindow() {
