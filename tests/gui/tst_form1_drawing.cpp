@@ -60,9 +60,8 @@ private slots:
     // The worked example: corner (304.6, 900), 9425.777 x 6425 twips.
     void workedExampleOutlineLiesOnItsPixels() {
         Form1 form;
-        QVERIFY(shown(form));
         const WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         const QImage image = probe.picture();
         verifyOutline(image, probe.ink(), workedExampleOutline);
         // The inside is not painted.
@@ -72,9 +71,8 @@ private slots:
     // The label stands on the top edge, centred on the window's centre.
     void labelIsPrintedCentredBelowTheTopEdge() {
         Form1 form;
-        QVERIFY(shown(form));
         const WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         const QImage image = probe.picture();
         const QFontMetrics metrics(form.font());
         QRect band = workedExampleOutline.adjusted(1, 2, -2, 0);
@@ -114,9 +112,8 @@ private slots:
     // Action: "hinzufügen". Expected: the same field drawn to the new size, nothing stored.
     void resizeKeepsPictureUntilNextAdd() {
         Form1 form;
-        QVERIFY(shown(form));
         WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
 
         form.resize(900, 700);
         QTRY_COMPARE(form.size(), QSize(900, 700));
@@ -135,9 +132,8 @@ private slots:
     // already drawn show in them at the next repaint, in the same places.
     void newColoursShowInTheDrawnPicture() {
         Form1 form;
-        QVERIFY(shown(form));
         const WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         verifyOutline(probe.picture(), probe.ink(), workedExampleOutline);
 
         QPalette colours = form.palette();

@@ -52,9 +52,8 @@ private slots:
         QFETCH(QString, boxName);
         QFETCH(QString, text);
         Form1 form;
-        QVERIFY(shown(form));
         WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         QCOMPARE(form.Z(), 1);
 
         QLineEdit* box = probe.box(boxName.toLatin1().constData());
@@ -90,9 +89,8 @@ private slots:
     void extremeWindowSizeThenAdd() {
         QFETCH(QSize, size);
         Form1 form;
-        QVERIFY(shown(form));
         WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         probe.type("24", "36", "200");
         probe.click("CommandOK");
 

@@ -38,8 +38,7 @@ private slots:
     // pixels of pure ink, and the pixels beside it pure background.
     void outlineIsCrispOnDevicePixels() {
         Form1 form;
-        QVERIFY(shown(form));
-        WindowProbe(form).click("CommandOK");
+        QVERIFY(WindowProbe(form).showWorkedExample());
         QCOMPARE(form.drawnLabels(), QStringList{expected::workedExampleLabel});
 
         const WindowProbe probe(form);
@@ -77,9 +76,8 @@ private slots:
     // The label is printed inside its field and inside the window.
     void labelStaysInsideItsField() {
         Form1 form;
-        QVERIFY(shown(form));
         const WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         // Text pixels of any shade between the field's top edge and the next 20 logical pixels.
         const int bandTop = workedExampleOutline.top() + 2;
         const QRect band(QPoint(workedExampleOutline.left() + 2, bandTop),

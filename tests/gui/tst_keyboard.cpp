@@ -108,9 +108,8 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, cleared);
         Form1 form;
-        QVERIFY(shown(form));
         WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         QCOMPARE(form.Z(), 1);
         QString title;
         ModalAnswerer answerer(pressKey(Qt::Key(key), &title), 2000);
