@@ -3,6 +3,7 @@
 // modal window, as a real key press would.
 
 #include "WindowProbe.h"
+#include "WindowTest.h"
 #include "ui/QtMessageService.h"
 
 #include <QtTest>
@@ -30,24 +31,19 @@ ModalAnswerer::Handler pressKey(Qt::Key key, QString* title = nullptr) {
 
 } // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
-
     // Action: "Liste" or "?", then Escape. Expected: the info window closes by itself.
     void escapeClosesTheInfoWindow_data() {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Liste") << "CommandListe";
-        QTest::newRow("?") << "CommandHilfe";
+        addTextRows({"button"}, {{"Liste", "CommandListe"}, {"?", "CommandHilfe"}});
     }
 
     void escapeClosesTheInfoWindow() {
         QFETCH(QString, button);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         QString title;
         ModalAnswerer answerer(pressKey(Qt::Key_Escape, &title), 2000);
         WindowProbe(form).click(qPrintable(button));
@@ -86,8 +82,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(MessageAnswer, answer);
         QWidget owner;
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QVERIFY(shown(owner));
         QtMessageService service(&owner);
         ModalAnswerer answerer(pressKey(Qt::Key(key)), 2000);
         const MessageAnswer got = service.messageBox(
@@ -113,10 +108,8 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, cleared);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         QCOMPARE(form.Z(), 1);
         QString title;
         ModalAnswerer answerer(pressKey(Qt::Key(key), &title), 2000);
@@ -138,8 +131,7 @@ private slots:
     void errorBoxClosesByKey() {
         QFETCH(int, key);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         WindowProbe probe(form);
         probe.type("36", "24", "abc");
         QString title;
