@@ -25,8 +25,6 @@ head=$(git -C "$repo" rev-parse HEAD)
 [ "$(id -u)" -eq 0 ] || { echo "test-fresh needs root (debootstrap, chroot, mount)" >&2; exit 1; }
 
 root=$(mktemp -d "/var/tmp/tarvisol-fresh-$dist.XXXXXX")
-# A system's root is open to every user: apt downloads as _apt, man-db indexes as man.
-chmod 755 "$root"
 mounts=""
 xvfb_pid=""
 run_pid=""
@@ -162,12 +160,15 @@ run_installed() {
     icon=$(DISPLAY=$display xprop -name Tarvisol _NET_WM_ICON | head -c 200)
     end_window
     case $icon in
-    *"_NET_WM_ICON(CARDINAL) = "[0-9]*) say "the installed tool shows its own window icon" ;;
+    *"_NET_WM_ICON(CARDINAL) = "*"Icon ("[0-9]*) say "the installed tool shows its own window icon" ;;
     *) echo "the installed tool's window has no icon: $icon" >&2; exit 1 ;;
     esac
 }
 
 make_base
+# A system's root is open to every user (mktemp made it private): apt downloads as _apt, and
+# man-db indexes as man.
+chmod 755 "$root"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount_in_chroot proc proc /proc
 mount_in_chroot sysfs sys /sys
