@@ -5,9 +5,9 @@
 // with the model and keep its invariants.
 
 #include "NumberOracle.h"
+#include "RecordingMessageService.h"
 #include "core/AddRequest.h"
 #include "core/FieldLayout.h"
-#include "core/RecordingMessageService.h"
 
 #include <array>
 #include <cmath>
