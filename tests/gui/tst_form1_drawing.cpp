@@ -109,7 +109,9 @@ private slots:
         QVERIFY2(std::abs(measured - expected) < 0.01,
                  qPrintable(QStringLiteral("%1 against %2").arg(measured).arg(expected)));
         canvas.printText(label.toStdString());
-        QCOMPARE(canvas.printedTexts(), QStringList{label});
+        // A text printed without being measured first is laid out all the same.
+        canvas.printText("5x5");
+        QCOMPARE(canvas.printedTexts(), (QStringList{label, QStringLiteral("5x5")}));
     }
 
     // Action: resize without "hinzufügen". Expected: the picture stays as it was drawn.

@@ -26,7 +26,7 @@ public:
     void drawRectangleOutline(float x, float y, float w, float h) override {
         log("rectangle", {x, y, w, h});
     }
-    float textWidth(std::string_view text) const override {
+    float textWidth(std::string_view text) override {
         log("textWidth", {}, std::string(text));
         return twipsPerByte_ * float(text.size());
     }
@@ -42,6 +42,7 @@ public:
         return names;
     }
 
+    // Logged by the const size queries too.
     mutable std::vector<Call> calls;
 
 private:
