@@ -27,7 +27,7 @@ EntryTable drawnTable(std::initializer_list<std::array<double, 3>> entries) {
     for (const auto& e : entries) {
         table.store(e[0], e[1], e[2]);
     }
-    FieldLayout(table, 10035, 7425, ".");
+    FieldLayout(table, 10035, 7425);
     return table;
 }
 
@@ -121,7 +121,7 @@ TEST(ValueListTest, ListsOnlyCurrentEntries) {
     table.clear();
     EXPECT_EQ(valueList(table, "."), "");
     table.store(6, 6, 100);
-    FieldLayout(table, 10035, 7425, ".");
+    FieldLayout(table, 10035, 7425);
     const auto lines = splitLines(valueList(table, "."));
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(lines[0].starts_with("6x6\t100\t"));
@@ -133,7 +133,7 @@ TEST(ValueListTest, FullTableGives999Lines) {
     for (int i = 1; i <= 999; ++i) {
         table.store(5 + i * 0.25, 24, 50);
     }
-    FieldLayout(table, 10035, 7425, ".");
+    FieldLayout(table, 10035, 7425);
     EXPECT_EQ(splitLines(valueList(table, ".")).size(), 999u);
 }
 

@@ -132,8 +132,10 @@ private slots:
         tarvisol::EntryTable table;
         table.dimension();
         table.store(36, 24, 50);
-        const tarvisol::FieldLayout layout(table, 900 * 15, 700 * 15, ".");
-        const PixelBox expected = toPixels(layout.rectangle(1));
+        const tarvisol::FieldLayout layout(table, 900 * 15, 700 * 15);
+        const PixelBox expected =
+            toPixels(layout.rectangle(table.value(tarvisol::EntryTable::HorizontalAngle, 1),
+                                      table.value(tarvisol::EntryTable::VerticalAngle, 1)));
         QCOMPARE(expected.left, 7); // now the width decides the scale
         verifyOutline(probe.picture(), probe.ink(), expected);
     }
