@@ -24,7 +24,7 @@ std::vector<std::string> splitLines(const std::string& text) {
 // Tables get their angles the way the window does: from a drawing's layout.
 EntryTable drawnTable(std::initializer_list<std::array<double, 3>> entries) {
     EntryTable table = testing::tableOf(entries);
-    FieldLayout(table, testing::initialWidth, testing::initialHeight, ".");
+    FieldLayout(table, testing::initialWidth, testing::initialHeight);
     return table;
 }
 
@@ -118,7 +118,7 @@ TEST(ValueListTest, ListsOnlyCurrentEntries) {
     table.clear();
     EXPECT_EQ(valueList(table, "."), "");
     table.store(6, 6, 100);
-    FieldLayout(table, testing::initialWidth, testing::initialHeight, ".");
+    FieldLayout(table, testing::initialWidth, testing::initialHeight);
     const auto lines = splitLines(valueList(table, "."));
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(lines[0].starts_with("6x6\t100\t"));
@@ -129,7 +129,7 @@ TEST(ValueListTest, FullTableGives999Lines) {
     for (int i = 1; i <= 999; ++i) {
         table.store(5 + i * 0.25, 24, 50);
     }
-    FieldLayout(table, testing::initialWidth, testing::initialHeight, ".");
+    FieldLayout(table, testing::initialWidth, testing::initialHeight);
     EXPECT_EQ(splitLines(valueList(table, ".")).size(), 999u);
 }
 

@@ -105,7 +105,9 @@ private slots:
         QVERIFY2(std::abs(measured - expected) < 0.01,
                  qPrintable(QStringLiteral("%1 against %2").arg(measured).arg(expected)));
         canvas.printText(label.toStdString());
-        QCOMPARE(canvas.printedTexts(), QStringList{label});
+        // A text printed without being measured first is laid out all the same.
+        canvas.printText("5x5");
+        QCOMPARE(canvas.printedTexts(), (QStringList{label, QStringLiteral("5x5")}));
     }
 
     // Action: resize without "hinzufügen". Expected: the picture stays as it was drawn.
@@ -122,8 +124,10 @@ private slots:
         probe.click("CommandOK");
         QCOMPARE(form.Z(), 1);
         tarvisol::EntryTable table = tarvisol::testing::tableOf({{36, 24, 50}});
-        const tarvisol::FieldLayout layout(table, 900 * twipsPerPixel, 700 * twipsPerPixel, ".");
-        const QRect expected = toPixels(layout.rectangle(1));
+        const tarvisol::FieldLayout layout(table, 900 * twipsPerPixel, 700 * twipsPerPixel);
+        const QRect expected =
+            toPixels(layout.rectangle(table.value(tarvisol::EntryTable::HorizontalAngle, 1),
+                                      table.value(tarvisol::EntryTable::VerticalAngle, 1)));
         QCOMPARE(expected.left(), 7); // now the width decides the scale
         verifyOutline(probe.picture(), probe.ink(), expected);
     }
