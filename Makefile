@@ -11,8 +11,9 @@ JOBS ?= $(shell nproc)
 # Building and running the window (fonts-liberation has the narrow caption font).
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dejavu-core \
 	fonts-liberation
-# dpkg-shlibdeps reads the package's library dependencies off the executable.
-PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
+# dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
+# the package (and tells the packaging which of its checks this release has).
+PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), the
 # warning sound on a headless Wayland compositor, and the windows as a screen reader reads them
 # through the accessibility bus on a virtual X server.
@@ -82,10 +83,11 @@ PREFIX ?= /usr/local
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# The Debian package, tarvisol_<version>_<arch>.deb, in the build directory.
+# The Debian package, tarvisol_<version>_<arch>.deb, in the build directory, checked by lintian.
 package: build
 	$(call install_packages,$(PACKAGE_PACKAGES))
 	cd $(BUILD_DIR) && cpack
+	lintian --fail-on error,warning $(BUILD_DIR)/tarvisol_*.deb
 
 # Benchmarks in a Release build of their own; prints one table, then the start-up comparison.
 BENCH_DIR ?= build-release
@@ -106,10 +108,11 @@ bench:
 		$(BENCH_DIR)/bench/startup_form1 $(BENCH_DIR)/bench/startup_minimal
 
 # The README on a fresh Debian machine: a minimal chroot of release DIST (bookworm or trixie)
-# with the committed HEAD, `make test` in it, then `make run` until the window is up.
-# FRESH_STEPS=run does only `make run`, to measure what it installs and how long it takes.
+# with the committed HEAD, `make test` in it, then `make run` until the window is up, then the
+# package installed with apt and started. FRESH_STEPS=run does only `make run`, to measure what
+# it installs and how long the window takes.
 DIST ?= trixie
-FRESH_STEPS ?= test run
+FRESH_STEPS ?= test run installed
 
 test-fresh:
 	$(call install_packages,$(FRESH_PACKAGES))

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "core/Canvas.h"
 #include "core/EntryTable.h"
+#include "core/FieldLayout.h"
+
+#include <string>
+#include <vector>
 
 // The drawing area of the window at its initial size, in twips (669 x 495 pixels at 96 dpi).
 constexpr float initialAreaWidth = 10035;
@@ -19,3 +24,26 @@ inline tarvisol::EntryTable benchTable(int count) {
     }
     return table;
 }
+
+// A drawing area of the initial size that keeps the fields and labels Zeichnen hands it and
+// measures 60 twips a byte: the drawing's own work without a window, and the fields the
+// baseline draws.
+class FieldListCanvas : public tarvisol::Canvas {
+public:
+    void clear() override {
+        rectangles.clear();
+        labels.clear();
+    }
+    float scaleWidth() const override { return initialAreaWidth; }
+    float scaleHeight() const override { return initialAreaHeight; }
+    void drawRectangleOutline(float x, float y, float width, float height) override {
+        rectangles.push_back({x, y, width, height});
+    }
+    float textWidth(std::string_view text) override { return 60.0f * float(text.size()); }
+    void setTextX(float) override {}
+    void setTextY(float) override {}
+    void printText(std::string_view text) override { labels.emplace_back(text); }
+
+    std::vector<tarvisol::FieldRectangle> rectangles;
+    std::vector<std::string> labels;
+};

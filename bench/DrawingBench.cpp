@@ -1,5 +1,6 @@
 #include "BenchTables.h"
 #include "core/FieldLayout.h"
+#include "core/Zeichnen.h"
 #include "ui/Form1.h"
 
 #include <QFontMetricsF>
@@ -44,15 +45,16 @@ BENCHMARK(BM_Zeichnen999)->Unit(benchmark::kMillisecond)->Repetitions(drawingRep
 void BM_PlainQPainter999(benchmark::State& state) {
     Form1 form;
     auto table = benchTable(entries);
-    const tarvisol::FieldLayout layout(table, initialAreaWidth, initialAreaHeight, ".");
-    const auto items = layout.items([](std::string_view) { return 0.0f; });
+    FieldListCanvas fields;
+    tarvisol::Zeichnen(table, fields, ".");
+    const tarvisol::FieldLayout layout(table, initialAreaWidth, initialAreaHeight);
     QVector<QRectF> rectangles;
     QStringList labels;
-    for (const auto& item : items) {
-        const auto& r = item.rectangle;
+    for (std::size_t i = 0; i < fields.rectangles.size(); ++i) {
+        const auto& r = fields.rectangles[i];
         rectangles.append(QRectF(r.x / twipsPerPixel, r.y / twipsPerPixel, r.width / twipsPerPixel,
                                  r.height / twipsPerPixel));
-        labels.append(QString::fromUtf8(item.label.data(), qsizetype(item.label.size())));
+        labels.append(QString::fromStdString(fields.labels[i]));
     }
     QImage image = initialSizeImage(form);
     const QFont font = form.font();

@@ -1,34 +1,18 @@
 #include "BenchTables.h"
-#include "core/FieldLayout.h"
+#include "core/Zeichnen.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-float fixedMeasure(std::string_view text) {
-    return 60.0f * float(text.size());
-}
-
-// Every entry laid out from nothing: the first drawing of a table.
-void BM_FieldLayoutCold(benchmark::State& state) {
-    auto table = benchTable(int(state.range(0)));
-    for (auto _ : state) {
-        const tarvisol::FieldLayout layout(table, initialAreaWidth, initialAreaHeight, ".");
-        auto items = layout.items(fixedMeasure);
-        benchmark::DoNotOptimize(items.data());
-    }
-}
-BENCHMARK(BM_FieldLayoutCold)->Arg(1)->Arg(10)->Arg(100)->Arg(999)->Unit(benchmark::kMicrosecond);
-
-// What each "hinzufügen" costs the window: the table laid out again with the cache it keeps.
+// What each "hinzufügen" works out before anything is painted: every entry's angles, the
+// scale, each field and its label.
 void BM_FieldLayout(benchmark::State& state) {
     auto table = benchTable(int(state.range(0)));
-    tarvisol::FieldCache cache;
-    tarvisol::FieldLayout(table, initialAreaWidth, initialAreaHeight, ".", &cache);
+    FieldListCanvas canvas;
     for (auto _ : state) {
-        const tarvisol::FieldLayout layout(table, initialAreaWidth, initialAreaHeight, ".", &cache);
-        auto items = layout.items(fixedMeasure);
-        benchmark::DoNotOptimize(items.data());
+        tarvisol::Zeichnen(table, canvas, ".");
+        benchmark::DoNotOptimize(canvas.labels.data());
     }
 }
 BENCHMARK(BM_FieldLayout)->Arg(1)->Arg(10)->Arg(100)->Arg(999)->Unit(benchmark::kMicrosecond);

@@ -8,7 +8,7 @@ namespace {
 
 void BM_ValueList999(benchmark::State& state) {
     auto table = benchTable(999);
-    tarvisol::FieldLayout(table, initialAreaWidth, initialAreaHeight, ".");
+    tarvisol::FieldLayout(table, initialAreaWidth, initialAreaHeight);
     for (auto _ : state) {
         auto text = tarvisol::valueList(table, ".");
         benchmark::DoNotOptimize(text.data());

@@ -18,8 +18,9 @@ public:
     // negative ones reach from the corner to the left or upwards.
     virtual void drawRectangleOutline(float x, float y, float width, float height) = 0;
 
-    // In the font that printText() uses.
-    virtual float textWidth(std::string_view text) const = 0;
+    // In the font that printText() uses. Not const: a canvas may lay the text out here and
+    // keep that layout for printing it.
+    virtual float textWidth(std::string_view text) = 0;
 
     // Top-left corner of the next printed text.
     virtual void setTextX(float x) = 0;

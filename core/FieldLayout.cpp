@@ -34,59 +34,20 @@ double angleOfView(double dimension, double focalLength) {
     return ((t + t) * degreesPerHalfTurn) / halfTurn;
 }
 
-FieldLayout::FieldLayout(EntryTable& table, float scaleWidth, float scaleHeight,
-                         std::string_view decimalSeparator, FieldCache* cache)
-    : table_(table), cache_(cache) {
-    if (cache_) {
-        cache_->useSeparator(decimalSeparator);
+FieldLayout::FieldLayout(EntryTable& table, float scaleWidth, float scaleHeight) {
+    for (int row = 1; row <= table.count(); ++row) {
+        const double focalLength = table.value(EntryTable::FocalLength, row);
+        table.setAngle(EntryTable::HorizontalAngle, row,
+                       angleOfView(table.value(EntryTable::Width, row), focalLength));
+        table.setAngle(EntryTable::VerticalAngle, row,
+                       angleOfView(table.value(EntryTable::Height, row), focalLength));
     }
-    computeAnglesAndLabels(decimalSeparator);
-    computeScale(scaleWidth, scaleHeight);
-}
-
-void FieldLayout::computeAnglesAndLabels(std::string_view separator) {
-    const auto count = std::size_t(table_.count());
-    labels_.reserve(count);
-    if (!cache_) {
-        ownLabels_.reserve(count); // no reallocation, so the views below stay valid
-    }
-    for (int row = 1; row <= table_.count(); ++row) {
-        const double width = table_.value(EntryTable::Width, row);
-        const double height = table_.value(EntryTable::Height, row);
-        const double focalLength = table_.value(EntryTable::FocalLength, row);
-        const FieldCache::Entry* known =
-            cache_ ? cache_->find(row, width, height, focalLength) : nullptr;
-        if (known) {
-            table_.setAngle(EntryTable::HorizontalAngle, row, known->horizontalAngle);
-            table_.setAngle(EntryTable::VerticalAngle, row, known->verticalAngle);
-            labels_.push_back(known->label);
-            continue;
-        }
-        const double horizontal = angleOfView(width, focalLength);
-        const double vertical = angleOfView(height, focalLength);
-        table_.setAngle(EntryTable::HorizontalAngle, row, horizontal);
-        table_.setAngle(EntryTable::VerticalAngle, row, vertical);
-        std::string text = makeLabel({width, height, focalLength}, horizontal, vertical, separator);
-        if (cache_) {
-            FieldCache::Entry entry{width,      height,   focalLength,
-                                    horizontal, vertical, std::move(text)};
-            labels_.push_back(cache_->remember(row, std::move(entry)).label);
-        } else {
-            labels_.push_back(ownLabels_.emplace_back(std::move(text)));
-        }
-    }
-}
-
-void FieldLayout::computeScale(float scaleWidth, float scaleHeight) {
     double largestHorizontal = 0;
     double largestVertical = 0;
-    for (int row = 1; row <= table_.count(); ++row) {
-        if (horizontalAngle(row) > largestHorizontal) {
-            largestHorizontal = horizontalAngle(row);
-        }
-        if (verticalAngle(row) > largestVertical) {
-            largestVertical = verticalAngle(row);
-        }
+    for (int row = 1; row <= table.count(); ++row) {
+        largestHorizontal =
+            std::max(largestHorizontal, table.value(EntryTable::HorizontalAngle, row));
+        largestVertical = std::max(largestVertical, table.value(EntryTable::VerticalAngle, row));
     }
     const float usableWidth = scaleWidth - widthMargin;
     centreX_ = scaleWidth / 2;
@@ -102,53 +63,27 @@ void FieldLayout::computeScale(float scaleWidth, float scaleHeight) {
     }
 }
 
-FieldRectangle FieldLayout::rectangle(int row) const {
-    const double a = horizontalAngle(row);
-    const double b = verticalAngle(row);
-    return {toTwips(centreX_ - scale_ * (a / 2)), top(row), toTwips(scale_ * a),
-            toTwips(scale_ * b)};
-}
-
-float FieldLayout::top(int row) const {
-    return toTwips(centreY_ - scale_ * (verticalAngle(row) / 2));
-}
-
-std::string_view FieldLayout::label(int row) const {
-    if (row < 1 || std::size_t(row) > labels_.size()) {
-        return {};
-    }
-    return labels_[std::size_t(row) - 1];
-}
-
-std::string FieldLayout::makeLabel(const Combination& values, double horizontal, double vertical,
-                                   std::string_view separator) {
-    auto general = [&](double value) {
-        return formatNumber(value, NumberPattern::General, separator);
-    };
-    auto angle = [&](double degrees) {
-        return formatNumber(degrees, NumberPattern::HashDotZero, separator);
-    };
-    return general(values.width) + "x" + general(values.height) + " " +
-           general(values.focalLength) + "mm / " + angle(horizontal) + "x" + angle(vertical) + "°";
+FieldRectangle FieldLayout::rectangle(double horizontalAngle, double verticalAngle) const {
+    const double a = horizontalAngle;
+    const double b = verticalAngle;
+    return {toTwips(centreX_ - scale_ * (a / 2)), toTwips(centreY_ - scale_ * (b / 2)),
+            toTwips(scale_ * a), toTwips(scale_ * b)};
 }
 
 float FieldLayout::textX(float measuredTextWidth) const {
     return centreX_ - measuredTextWidth / 2;
 }
 
-// The label stands on the field's top edge.
-float FieldLayout::textY(int row) const {
-    return top(row);
-}
-
-std::vector<FieldItem> FieldLayout::items(const TextWidthMeasure& measure) const {
-    std::vector<FieldItem> result;
-    result.reserve(std::size_t(entryCount()));
-    for (int row = 1; row <= entryCount(); ++row) {
-        const std::string_view text = label(row);
-        result.push_back({rectangle(row), text, textX(measure(text)), textY(row)});
-    }
-    return result;
+std::string fieldLabel(const EntryTable& table, int row, std::string_view decimalSeparator) {
+    auto general = [&](EntryTable::Column column) {
+        return formatNumber(table.value(column, row), NumberPattern::General, decimalSeparator);
+    };
+    auto angle = [&](EntryTable::Column column) {
+        return formatNumber(table.value(column, row), NumberPattern::HashDotZero, decimalSeparator);
+    };
+    return general(EntryTable::Width) + "x" + general(EntryTable::Height) + " " +
+           general(EntryTable::FocalLength) + "mm / " + angle(EntryTable::HorizontalAngle) + "x" +
+           angle(EntryTable::VerticalAngle) + "°";
 }
 
 } // namespace tarvisol

@@ -5,9 +5,9 @@
 // with the model and keep its invariants.
 
 #include "NumberOracle.h"
+#include "RecordingMessageService.h"
 #include "core/AddRequest.h"
 #include "core/FieldLayout.h"
-#include "core/RecordingMessageService.h"
 
 #include <array>
 #include <cmath>
@@ -137,7 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<Triple> model;
     bool anglesDrawn = true;
     bool filled = false;
-    FieldCache cache; // as the window keeps one across its drawings
 
     for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
         switch (input.ConsumeIntegralInRange(0, 9)) {
@@ -178,9 +177,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (isAccepted(outcome)) {
                 const float width = input.ConsumeFloatingPointInRange(-20000.0f, 200000.0f);
                 const float height = input.ConsumeFloatingPointInRange(-20000.0f, 200000.0f);
-                // The frame computes every entry's angles, as each drawing does; with the cache
-                // only new rows are formatted, as in the window.
-                const FieldLayout frame(table, width, height, ".", &cache);
+                // The frame computes every entry's angles, as each drawing does.
+                const FieldLayout frame(table, width, height);
                 if (!std::isfinite(frame.scale())) {
                     fail("a scale that is not finite", step);
                 }

@@ -1,11 +1,12 @@
-// The field layout and the number texts on any table and any drawing-area size, the zero and
+// The drawing and the number texts on any table and any drawing-area size, the zero and
 // negative sizes of a window shrunk below its margins included. Entries inside the allowed
 // ranges, which are all the add request ever stores, must give finite coordinates; entries of
 // any value at all must still lay out and format without a fault. Number texts are checked
 // against their value.
 
-#include "core/FieldLayout.h"
+#include "RecordingCanvas.h"
 #include "core/NumberFormat.h"
+#include "core/Zeichnen.h"
 
 #include <cmath>
 #include <cstdint>
@@ -93,23 +94,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    const auto measure = [](std::string_view text) { return 60.0f * float(text.size()); };
-    const FieldLayout layout(table, scaleWidth, scaleHeight, separator);
-    const auto items = layout.items(measure);
-    if (items.size() != std::size_t(table.count())) {
-        fail("not one item per entry");
+    testing::RecordingCanvas canvas(scaleWidth, scaleHeight);
+    Zeichnen(table, canvas, separator);
+    const auto fields = canvas.fields();
+    if (fields.size() != std::size_t(table.count())) {
+        fail("not one field per entry");
     }
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const auto& item = items[i];
-        const float coordinates[] = {item.rectangle.x,      item.rectangle.y, item.rectangle.width,
-                                     item.rectangle.height, item.textX,       item.textY};
+    for (const auto& field : fields) {
+        const float coordinates[] = {field.rectangle.x,     field.rectangle.y,
+                                     field.rectangle.width, field.rectangle.height,
+                                     field.textX,           field.textY};
         for (const float c : coordinates) {
             if (allowedOnly && !std::isfinite(c)) {
                 fail("a coordinate that is not finite", c);
             }
         }
-        if (allowedOnly && item.textY != item.rectangle.y) {
-            fail("a label off its field's top edge", item.textY);
+        if (allowedOnly && field.textY != field.rectangle.y) {
+            fail("a label off its field's top edge", field.textY);
+        }
+        if (field.printed != field.measured) {
+            fail("a label printed that was not the one measured");
         }
     }
 

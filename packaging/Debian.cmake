@@ -6,14 +6,26 @@ set(CPACK_PACKAGE_NAME tarvisol)
 set(CPACK_PACKAGE_VENDOR Tarvisol)
 set(CPACK_PACKAGE_CONTACT "Tarvisol <tarvisol@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "angle of view of camera formats and lenses, drawn to scale")
+# Debian wants the long description in lines of at most 80 characters.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Computes the horizontal and vertical angle of view of film or sensor formats with\n"
-    "lenses of given focal length, and draws every combination as an outlined field around\n"
-    "one common centre, all to one scale. The tool speaks German.")
+    "Computes the horizontal and vertical angle of view of film or sensor\n"
+    "formats with lenses of given focal length, and draws every combination as\n"
+    "an outlined field around one common centre, all to one scale. The tool\n"
+    "speaks German.")
 string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
+# Drops the compilers' notes and adds what lintian needs on this release.
+set(CPACK_TARVISOL_OBJCOPY ${CMAKE_OBJCOPY})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/finish-staging.cmake)
 include(CPack)
+
+# What Debian asks of every package besides the program: its copyright in the machine-readable
+# format and its changelog, compressed as Debian compresses documentation.
+set(TARVISOL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tarvisol)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${TARVISOL_DOC_DIR})
+tarvisol_gzip(${CMAKE_CURRENT_LIST_DIR}/changelog changelog.gz)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${TARVISOL_DOC_DIR})

@@ -5,7 +5,8 @@
 # changing the SVG; it needs rsvg-convert (librsvg2-bin).
 set -eu
 cd "$(dirname "$0")/../data"
-id=org.tarvisol.tarvisol
-for size in 16 24 32 48 64 128 256; do
-    rsvg-convert --width "$size" --height "$size" "$id.svg" >"icons/$id-$size.png"
+for svg in *.svg; do # the one icon, named by the application id
+    for size in 16 24 32 48 64 128 256; do
+        rsvg-convert --width "$size" --height "$size" "$svg" >"icons/${svg%.svg}-$size.png"
+    done
 done

@@ -6,15 +6,16 @@
 # mapped. Whatever happens, every mount is undone and every process in the chroot ended.
 #
 # Usage: tools/test-fresh.sh DIST [STEPS]
-#   STEPS is "test run" (the default) or either one alone; "run" alone shows what `make run`
-#   installs and how long the window takes on a fresh machine.
+#   STEPS is "test run installed" by default: `make test`, `make run`, then the package built,
+#   installed with apt and started, its window checked for the tool's icon. "run" alone shows
+#   what `make run` installs and how long the window takes on a fresh machine.
 # The base system is kept as a tarball in $TARVISOL_FRESH_CACHE (default
 # /var/cache/tarvisol-fresh) and made anew after 30 days; downloaded .deb files are kept there
 # too, so a later run does not fetch them again.
 set -eu
 
 dist=$1
-steps=${2:-test run}
+steps=${2:-test run installed}
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 cache=${TARVISOL_FRESH_CACHE:-/var/cache/tarvisol-fresh}
 window_timeout=${WINDOW_TIMEOUT:-900}
@@ -26,6 +27,7 @@ head=$(git -C "$repo" rev-parse HEAD)
 root=$(mktemp -d "/var/tmp/tarvisol-fresh-$dist.XXXXXX")
 mounts=""
 xvfb_pid=""
+run_pid=""
 started=$(date +%s)
 
 elapsed() { echo $(($(date +%s) - started)); }
@@ -102,23 +104,30 @@ run_make_test() {
     say "make test passed"
 }
 
-# `make run` against an Xvfb of the host: X clients reach it through its abstract socket, so
-# the chroot needs no X packages beyond what `make run` installs itself.
-run_make_run() {
-    log="$cache/$dist-make-run.log"
+# A private Xvfb of the host. X clients in the chroot reach it through its abstract socket, so
+# the chroot needs no X packages beyond what the README's commands install themselves.
+start_display() {
+    [ -n "$xvfb_pid" ] && return 0
     Xvfb -displayfd 9 -nolisten tcp -screen 0 1280x1024x24 9>"$root.display" 2>/dev/null &
     xvfb_pid=$!
     while [ ! -s "$root.display" ]; do sleep 0.2; done
     display=":$(cat "$root.display")"
     rm -f "$root.display"
-    say "make run on $display"
+}
+
+# Runs COMMAND in the chroot on the private display until the "Tarvisol" window is mapped,
+# then ends it. LABEL names the run; its output goes to $cache/$dist-LABEL.log.
+show_window() { # LABEL COMMAND
+    start_display
+    log="$cache/$dist-$1.log"
+    say "$2 on $display"
     run_started=$(date +%s)
-    in_chroot "make run" "DISPLAY=$display" >"$log" 2>&1 &
-    make_pid=$!
+    in_chroot "$2" "DISPLAY=$display" >"$log" 2>&1 &
+    run_pid=$!
     until DISPLAY=$display xwininfo -name Tarvisol 2>/dev/null | grep -q "IsViewable"; do
-        if ! kill -0 "$make_pid" 2>/dev/null; then
+        if ! kill -0 "$run_pid" 2>/dev/null; then
             tail -n 30 "$log" >&2
-            echo "make run ended before the Tarvisol window was mapped" >&2
+            echo "$2 ended before the Tarvisol window was mapped" >&2
             exit 1
         fi
         if [ $(($(date +%s) - run_started)) -gt "$window_timeout" ]; then
@@ -127,13 +136,39 @@ run_make_run() {
         fi
         sleep 1
     done
-    say "the Tarvisol window is mapped, $(($(date +%s) - run_started)) s after make run started"
-    grep -E "^(After this operation|[0-9]+ upgraded)" "$log" | sed 's/^/   make run: /' || true
+    say "the Tarvisol window is mapped, $(($(date +%s) - run_started)) s after $2 started"
+    grep -E "^(After this operation|[0-9]+ upgraded)" "$log" | sed "s/^/   $1: /" || true
+}
+
+end_window() {
     end_chroot_processes
-    wait "$make_pid" 2>/dev/null || true
+    wait "$run_pid" 2>/dev/null || true
+}
+
+run_make_run() {
+    show_window make-run "make run"
+    end_window
+}
+
+# The package as a user installs it (recommended packages included), started from the menu's
+# command; its window must carry the tool's own icon.
+run_installed() {
+    say "make package, then apt install the package"
+    in_chroot "make package && apt-get install -y -q ./build/tarvisol_*.deb" >"$cache/$dist-install.log" 2>&1 ||
+        { tail -n 30 "$cache/$dist-install.log" >&2; exit 1; }
+    show_window installed "tarvisol"
+    icon=$(DISPLAY=$display xprop -name Tarvisol _NET_WM_ICON | head -c 200)
+    end_window
+    case $icon in
+    *"_NET_WM_ICON(CARDINAL) = "*"Icon ("[0-9]*) say "the installed tool shows its own window icon" ;;
+    *) echo "the installed tool's window has no icon: $icon" >&2; exit 1 ;;
+    esac
 }
 
 make_base
+# A system's root is open to every user (mktemp made it private): apt downloads as _apt, and
+# man-db indexes as man.
+chmod 755 "$root"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount_in_chroot proc proc /proc
 mount_in_chroot sysfs sys /sys
@@ -151,6 +186,7 @@ for step in $steps; do
     case $step in
     test) run_make_test ;;
     run) run_make_run ;;
-    *) echo "unknown step '$step' (test or run)" >&2; exit 2 ;;
+    installed) run_installed ;;
+    *) echo "unknown step '$step' (test, run or installed)" >&2; exit 2 ;;
     esac
 done

@@ -216,7 +216,7 @@ void Form1::Form_Activate() {
 }
 
 void Form1::Zeichnen() {
-    tarvisol::Zeichnen(Liste, canvas_, decimalSeparator(), &fieldCache_);
+    tarvisol::Zeichnen(Liste, canvas_, decimalSeparator());
     describeDrawing();
     update();
 }

@@ -14,7 +14,6 @@
 // "Liste" and "?" set `iTxt` and show FormInfo modally; FormInfo reads `Liste` and `iTxt`.
 
 #include "core/EntryTable.h"
-#include "core/FieldCache.h"
 #include "core/MessageService.h"
 #include "ui/DesktopSound.h"
 #include "ui/QtMessageService.h"
@@ -74,7 +73,6 @@ private:
     QtMessageService qtMessages_;
     MessageService& messages_;
     RetainedCanvas canvas_;
-    FieldCache fieldCache_;
 
     QFrame* Frame1 = nullptr;
     QLabel* Label1 = nullptr;

@@ -13,6 +13,7 @@ namespace tarvisol::ui {
 void RetainedCanvas::clear() {
     rectangles_.clear();
     texts_.clear();
+    laidOut_.clear();
     cacheValid_ = false;
 }
 
@@ -35,27 +36,23 @@ void RetainedCanvas::drawRectangleOutline(float x, float y, float width, float h
     cacheValid_ = false;
 }
 
-namespace {
-
-QStaticText laidOut(std::string_view text, const QFont& font) {
-    QStaticText result(fromCore(text));
-    result.setTextFormat(Qt::PlainText);
-    result.prepare(QTransform(), font);
-    return result;
+const QStaticText& RetainedCanvas::laidOut(std::string_view text) {
+    auto known = laidOut_.find(text);
+    if (known == laidOut_.end()) {
+        QStaticText layout(fromCore(text));
+        layout.setTextFormat(Qt::PlainText);
+        layout.prepare(QTransform(), area_.font());
+        known = laidOut_.emplace(std::string(text), std::move(layout)).first;
+    }
+    return known->second;
 }
 
-} // namespace
-
-float RetainedCanvas::textWidth(std::string_view text) const {
-    // The label measured is the label printed next: shape it once, for both.
-    lastMeasured_ = std::string(text);
-    lastMeasuredText_ = laidOut(text, area_.font());
-    return float(lastMeasuredText_.size().width() * twipsPerPixelX());
+float RetainedCanvas::textWidth(std::string_view text) {
+    return float(laidOut(text).size().width() * twipsPerPixelX());
 }
 
 void RetainedCanvas::printText(std::string_view text) {
-    texts_.append(
-        {textX_, textY_, text == lastMeasured_ ? lastMeasuredText_ : laidOut(text, area_.font())});
+    texts_.append({textX_, textY_, laidOut(text)});
     cacheValid_ = false;
 }
 

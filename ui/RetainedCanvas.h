@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
+#include <map>
 #include <string>
 
 class QPainter;
@@ -29,7 +31,7 @@ public:
     float scaleWidth() const override;
     float scaleHeight() const override;
     void drawRectangleOutline(float x, float y, float width, float height) override;
-    float textWidth(std::string_view text) const override;
+    float textWidth(std::string_view text) override;
     void setTextX(float x) override { textX_ = x; }
     void setTextY(float y) override { textY_ = y; }
     void printText(std::string_view text) override;
@@ -55,14 +57,17 @@ private:
                               double twipsPerDeviceX, double twipsPerDeviceY, double dpr);
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
+    const QStaticText& laidOut(std::string_view text);
 
     QWidget& area_;
     float textX_ = 0;
     float textY_ = 0;
     QVector<Outline> rectangles_;
     QVector<PrintedText> texts_;
-    mutable std::string lastMeasured_;
-    mutable QStaticText lastMeasuredText_;
+    // Each label of a drawing laid out once, by whichever comes first, measuring or printing
+    // it; kept until the next clear. Shaping is most of the drawing's cost, and a label is
+    // always both measured and printed.
+    std::map<std::string, QStaticText, std::less<>> laidOut_;
     QPixmap cache_;
     bool cacheValid_ = false;
     qint64 renderedPalette_ = 0; // the cache key of the palette the cache was rendered with

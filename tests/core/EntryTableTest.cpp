@@ -1,5 +1,7 @@
 #include "core/EntryTable.h"
 
+#include "TestTables.h"
+
 #include <gtest/gtest.h>
 
 namespace tarvisol {
@@ -45,9 +47,7 @@ void PrintTo(const FindCase& c, std::ostream* os) {
 class EntryTableFind : public ::testing::TestWithParam<FindCase> {};
 
 TEST_P(EntryTableFind, MatchesOnlyAllThreeValuesExactly) {
-    EntryTable table;
-    table.dimension();
-    table.store(36, 24, 50);
+    const EntryTable table = testing::tableOf({{36, 24, 50}});
     const auto& c = GetParam();
     EXPECT_EQ(table.find(c.width, c.height, c.focalLength), c.found);
 }

@@ -1,5 +1,8 @@
 #include "core/FieldLayout.h"
 
+#include "RecordingCanvas.h"
+#include "core/Zeichnen.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -31,8 +34,15 @@ void expectRectangle(const FieldRectangle& r, Rect expected) {
 constexpr float initialWidth = 10035;
 constexpr float initialHeight = 7425;
 
-float fixedMeasure(std::string_view) {
-    return 1950;
+using Field = testing::RecordingCanvas::Field;
+
+// The fields as the window draws them: Zeichnen on a canvas of the area's size. At this width
+// per byte the worked example's label (24 bytes, "°" takes two) measures 1950 twips.
+std::vector<Field> draw(EntryTable& table, float width = initialWidth, float height = initialHeight,
+                        std::string_view separator = ".") {
+    testing::RecordingCanvas canvas(width, height, 1950.0f / 24);
+    Zeichnen(table, canvas, separator);
+    return canvas.fields();
 }
 
 struct AngleCase {
@@ -69,98 +79,100 @@ protected:
 
 TEST_F(FieldLayoutTest, WorkedExampleFillsTheUsableHeight) {
     table.store(36, 24, 50);
-    const FieldLayout layout(table, initialWidth, initialHeight, ".");
+    const auto fields = draw(table);
 
     expectDouble(table.value(EntryTable::HorizontalAngle, 1), 39.597748342772725);
     expectDouble(table.value(EntryTable::VerticalAngle, 1), 26.991463585356474);
+    const FieldLayout layout(table, initialWidth, initialHeight);
     expectSingle(layout.centreX(), 5017.5);
     expectSingle(layout.centreY(), 4112.5);
     expectDouble(layout.scale(), 238.0382219616175);
 
-    const auto items = layout.items(fixedMeasure);
-    ASSERT_EQ(items.size(), 1u);
-    expectRectangle(items[0].rectangle, {304.6112, 900, 9425.777, 6425});
-    EXPECT_EQ(items[0].label, "36x24 50mm / 39.6x27.0°");
-    expectSingle(items[0].textX, 4042.5);
-    expectSingle(items[0].textY, 900);
+    ASSERT_EQ(fields.size(), 1u);
+    expectRectangle(fields[0].rectangle, {304.6112, 900, 9425.777, 6425});
+    EXPECT_EQ(fields[0].printed, "36x24 50mm / 39.6x27.0°");
+    expectSingle(fields[0].textX, 4042.5);
+    expectSingle(fields[0].textY, 900);
 }
 
 TEST_F(FieldLayoutTest, TwoOrientationsShareTheLargerAngleAsBothMaxima) {
     table.store(36, 24, 50);
     table.store(24, 36, 50);
-    const FieldLayout layout(table, initialWidth, initialHeight, ".");
-    const auto items = layout.items(fixedMeasure);
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_NEAR(layout.scale(), 162.25670066850338, 1e-10);
-    expectRectangle(items[0].rectangle, {1805, 1922.727, 6425, 4379.546});
-    expectRectangle(items[1].rectangle, {2827.727, 900, 4379.546, 6425});
-    EXPECT_EQ(items[0].label, "36x24 50mm / 39.6x27.0°");
-    EXPECT_EQ(items[1].label, "24x36 50mm / 27.0x39.6°");
+    const auto fields = draw(table);
+    ASSERT_EQ(fields.size(), 2u);
+    EXPECT_NEAR(FieldLayout(table, initialWidth, initialHeight).scale(), 162.25670066850338, 1e-10);
+    expectRectangle(fields[0].rectangle, {1805, 1922.727, 6425, 4379.546});
+    expectRectangle(fields[1].rectangle, {2827.727, 900, 4379.546, 6425});
+    EXPECT_EQ(fields[0].printed, "36x24 50mm / 39.6x27.0°");
+    EXPECT_EQ(fields[1].printed, "24x36 50mm / 27.0x39.6°");
 }
 
 TEST_F(FieldLayoutTest, LongerLensAfterwardsKeepsTheScale) {
     table.store(36, 24, 50);
-    const double scaleBefore = FieldLayout(table, initialWidth, initialHeight, ".").scale();
+    const double scaleBefore = FieldLayout(table, initialWidth, initialHeight).scale();
     table.store(36, 24, 200);
-    const FieldLayout layout(table, initialWidth, initialHeight, ".");
-    EXPECT_EQ(layout.scale(), scaleBefore);
-    expectRectangle(layout.rectangle(2), {3793.3257, 3295.1648, 2448.3489, 1634.6704});
-    EXPECT_EQ(layout.label(2), "36x24 200mm / 10.3x6.9°");
+    const auto fields = draw(table);
+    EXPECT_EQ(FieldLayout(table, initialWidth, initialHeight).scale(), scaleBefore);
+    ASSERT_EQ(fields.size(), 2u);
+    expectRectangle(fields[1].rectangle, {3793.3257, 3295.1648, 2448.3489, 1634.6704});
+    EXPECT_EQ(fields[1].printed, "36x24 200mm / 10.3x6.9°");
 }
 
 TEST_F(FieldLayoutTest, WiderFieldShrinksEarlierOnes) {
     table.store(36, 24, 50);
-    const float widthBefore =
-        FieldLayout(table, initialWidth, initialHeight, ".").rectangle(1).width;
+    const float widthBefore = draw(table).at(0).rectangle.width;
     table.store(36, 24, 20);
-    const FieldLayout layout(table, initialWidth, initialHeight, ".");
-    EXPECT_LT(layout.rectangle(1).width, widthBefore);
-    const auto widest = layout.rectangle(2);
+    const auto fields = draw(table);
+    ASSERT_EQ(fields.size(), 2u);
+    EXPECT_LT(fields[0].rectangle.width, widthBefore);
+    const auto widest = fields[1].rectangle;
     EXPECT_TRUE(std::fabs(widest.width - 9835) < 0.01 || std::fabs(widest.height - 6425) < 0.01);
 }
 
 TEST_F(FieldLayoutTest, TinyAngleAloneIsDrawnFullHeight) {
     table.store(5, 5, 5000);
-    const FieldLayout layout(table, initialWidth, initialHeight, ".");
-    expectRectangle(layout.rectangle(1), {1805, 900, 6425, 6425});
-    EXPECT_EQ(layout.label(1), "5x5 5000mm / .1x.1°");
+    const auto fields = draw(table);
+    ASSERT_EQ(fields.size(), 1u);
+    expectRectangle(fields[0].rectangle, {1805, 900, 6425, 6425});
+    EXPECT_EQ(fields[0].printed, "5x5 5000mm / .1x.1°");
 }
 
 TEST_F(FieldLayoutTest, LowAreaGivesNegativeScaleSpanningUpwards) {
     table.store(36, 24, 50);
-    const FieldLayout layout(table, initialWidth, 800, ".");
+    const auto fields = draw(table, initialWidth, 800);
+    const FieldLayout layout(table, initialWidth, 800);
     expectSingle(layout.centreY(), 800);
     expectDouble(layout.scale(), -7.409750099972529);
-    const auto r = layout.rectangle(1);
-    expectRectangle(r, {5164.2046, 900, -293.40942, -200});
-    expectSingle(layout.textY(1), 900);
+    ASSERT_EQ(fields.size(), 1u);
+    expectRectangle(fields[0].rectangle, {5164.2046, 900, -293.40942, -200});
+    expectSingle(fields[0].textY, 900);
 }
 
 TEST_F(FieldLayoutTest, ZeroUsableHeightCollapsesFieldsToTheCentre) {
     table.store(36, 24, 50);
-    const FieldLayout layout(table, initialWidth, 1000, ".");
-    EXPECT_EQ(layout.scale(), 0);
-    expectRectangle(layout.rectangle(1), {5017.5, 900, 0, 0});
-    expectSingle(layout.textY(1), 900);
+    const auto fields = draw(table, initialWidth, 1000);
+    EXPECT_EQ(FieldLayout(table, initialWidth, 1000).scale(), 0);
+    ASSERT_EQ(fields.size(), 1u);
+    expectRectangle(fields[0].rectangle, {5017.5, 900, 0, 0});
+    expectSingle(fields[0].textY, 900);
 }
 
 TEST_F(FieldLayoutTest, CommaSeparatorInLabels) {
     table.store(23.6, 15.7, 50);
-    EXPECT_EQ(FieldLayout(table, initialWidth, initialHeight, ",").label(1),
+    EXPECT_EQ(draw(table, initialWidth, initialHeight, ",").at(0).printed,
               "23,6x15,7 50mm / 26,6x17,8°");
 }
 
 TEST_F(FieldLayoutTest, AnglesAreRecomputedForEveryEntryOnEveryCall) {
     table.store(36, 24, 50);
     table.setAngle(EntryTable::HorizontalAngle, 1, 1.0);
-    FieldLayout(table, initialWidth, initialHeight, ".");
+    draw(table);
     expectDouble(table.value(EntryTable::HorizontalAngle, 1), 39.597748342772725);
 }
 
-TEST_F(FieldLayoutTest, EmptyTableGivesNoItemsAndFiniteFrame) {
-    const FieldLayout layout(table, initialWidth, initialHeight, ".");
-    EXPECT_TRUE(layout.items(fixedMeasure).empty());
-    EXPECT_EQ(layout.scale(), 0);
+TEST_F(FieldLayoutTest, EmptyTableGivesNoFieldsAndFiniteFrame) {
+    EXPECT_TRUE(draw(table).empty());
+    EXPECT_EQ(FieldLayout(table, initialWidth, initialHeight).scale(), 0);
 }
 
 struct ExtremeArea {
@@ -181,12 +193,12 @@ TEST_P(FieldLayoutExtremeAreaTest, EveryCoordinateStaysFinite) {
         EntryTable table;
         table.dimension();
         table.store(entry.width, entry.height, entry.focalLength);
-        const FieldLayout layout(table, GetParam().width, GetParam().height, ".");
-        const auto items = layout.items(fixedMeasure);
-        ASSERT_EQ(items.size(), 1u);
-        for (const float c : {items[0].rectangle.x, items[0].rectangle.y, items[0].rectangle.width,
-                              items[0].rectangle.height, items[0].textX, items[0].textY}) {
-            EXPECT_TRUE(std::isfinite(c)) << items[0].label << ": " << c;
+        const auto fields = draw(table, GetParam().width, GetParam().height);
+        ASSERT_EQ(fields.size(), 1u);
+        const Field& field = fields[0];
+        for (const float c : {field.rectangle.x, field.rectangle.y, field.rectangle.width,
+                              field.rectangle.height, field.textX, field.textY}) {
+            EXPECT_TRUE(std::isfinite(c)) << field.printed << ": " << c;
         }
     }
 }
@@ -205,16 +217,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FieldLayoutTest, RowsAboveTheCountAreNeitherReadNorWritten) {
     table.store(1000, 1000, 10);
     table.store(36, 24, 50);
-    FieldLayout(table, initialWidth, initialHeight, ".");
+    draw(table);
     table.clear();
     table.store(36, 24, 50);
     const double oldRow2Angle = table.value(EntryTable::HorizontalAngle, 2);
-    const FieldLayout layout(table, initialWidth, initialHeight, ".");
-    EXPECT_EQ(layout.items(fixedMeasure).size(), 1u);
-    expectDouble(layout.scale(), 238.0382219616175); // the old 177° entry plays no part
+    const auto fields = draw(table);
+    // The old row is neither drawn nor labelled: the one field is row 1's.
+    ASSERT_EQ(fields.size(), 1u);
+    EXPECT_EQ(fields[0].printed, "36x24 50mm / 39.6x27.0°");
+    // The old 177° entry plays no part in the scale.
+    expectDouble(FieldLayout(table, initialWidth, initialHeight).scale(), 238.0382219616175);
     EXPECT_EQ(table.value(EntryTable::HorizontalAngle, 2), oldRow2Angle);
-    EXPECT_EQ(layout.label(2), ""); // the old row's label is not handed out either
-    EXPECT_EQ(layout.label(0), "");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/InfoText.h"
 
+#include "TestTables.h"
 #include "core/FieldLayout.h"
 
 #include <algorithm>
@@ -22,12 +23,8 @@ std::vector<std::string> splitLines(const std::string& text) {
 
 // Tables get their angles the way the window does: from a drawing's layout.
 EntryTable drawnTable(std::initializer_list<std::array<double, 3>> entries) {
-    EntryTable table;
-    table.dimension();
-    for (const auto& e : entries) {
-        table.store(e[0], e[1], e[2]);
-    }
-    FieldLayout(table, 10035, 7425, ".");
+    EntryTable table = testing::tableOf(entries);
+    FieldLayout(table, testing::initialWidth, testing::initialHeight);
     return table;
 }
 
@@ -121,19 +118,18 @@ TEST(ValueListTest, ListsOnlyCurrentEntries) {
     table.clear();
     EXPECT_EQ(valueList(table, "."), "");
     table.store(6, 6, 100);
-    FieldLayout(table, 10035, 7425, ".");
+    FieldLayout(table, testing::initialWidth, testing::initialHeight);
     const auto lines = splitLines(valueList(table, "."));
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(lines[0].starts_with("6x6\t100\t"));
 }
 
 TEST(ValueListTest, FullTableGives999Lines) {
-    EntryTable table;
-    table.dimension();
+    EntryTable table = testing::tableOf({});
     for (int i = 1; i <= 999; ++i) {
         table.store(5 + i * 0.25, 24, 50);
     }
-    FieldLayout(table, 10035, 7425, ".");
+    FieldLayout(table, testing::initialWidth, testing::initialHeight);
     EXPECT_EQ(splitLines(valueList(table, ".")).size(), 999u);
 }
 

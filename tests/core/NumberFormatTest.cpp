@@ -35,6 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FormatCase{36, General, "36"}, FormatCase{23.6, General, "23.6"},
                       FormatCase{35.80, General, "35.8"}, FormatCase{5000, General, "5000"},
                       FormatCase{5.123456789012345678, General, "5.12345678901235"},
+                      FormatCase{12.345678901234567, General, "12.3456789012346"},
                       FormatCase{2026, General, "2026"},
                       FormatCase{39.597748342772725, HashDotZero, "39.6"},
                       FormatCase{26.991463585356474, HashDotZero, "27.0"},
@@ -61,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{99.96, OneDecimal, "100.0"},
                       FormatCase{9.995, TwoDecimals, "9.99"}, // stored below the tie
                       FormatCase{0.04, HashDotZero, ".0"}, FormatCase{0, HashDotZero, ".0"},
+                      FormatCase{0.96, HashDotZero, "1.0"}, // the carry makes an integer digit
                       FormatCase{0, TwoDecimals, "0.00"}, FormatCase{0, General, "0"},
                       FormatCase{100000000000000.5, General, "100000000000001"},
                       FormatCase{123456789012345678.0, General, "123456789012346000"},
@@ -175,7 +177,8 @@ TEST(FormatAgainstReference, PatternsRoundLikeTheExactExpansion) {
 // the reference and stripped of trailing zeros.
 TEST(FormatAgainstReference, GeneralKeepsFifteenSignificantDigits) {
     for (const double v : {5.123456789012345678, 23.6, 999.9999999999999, 1000.0, 4999.99999999999,
-                           12345.678901234567, 1.0000000000000002, 9.999999999999999}) {
+                           12345.678901234567, 1.0000000000000002, 9.999999999999999,
+                           44.444444444444443, 123.45678901234567, 1234.5678901234567}) {
         char buffer[64];
         std::snprintf(buffer, sizeof buffer, "%.15g", v); // same as ours away from exact ties
         EXPECT_EQ(formatNumber(v, NumberPattern::General, "."), buffer) << std::hexfloat << v;

@@ -8,37 +8,36 @@
 namespace tarvisol {
 namespace {
 
-// Test names show a text in short, with unprintable bytes as hex.
-std::string shortText(const std::string& text) {
-    std::string shown;
-    for (const unsigned char c : text.substr(0, 16)) {
-        if (c >= 0x20 && c < 0x7f) {
-            shown += char(c);
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            shown += hex;
-        }
-    }
-    if (text.size() > 16) {
-        shown += "...(" + std::to_string(text.size()) + " bytes)";
-    }
-    return '"' + shown + '"';
-}
-
-struct NumericCase {
+// A typed text and what it must give; test names show the text in short, with unprintable
+// bytes as hex.
+template <typename Result> struct TextCase {
     std::string text;
-    bool numeric;
-};
+    Result expected;
 
-void PrintTo(const NumericCase& c, std::ostream* os) {
-    *os << shortText(c.text);
-}
+    friend void PrintTo(const TextCase& c, std::ostream* os) {
+        *os << '"';
+        for (const unsigned char ch : c.text.substr(0, 16)) {
+            if (ch >= 0x20 && ch < 0x7f) {
+                *os << char(ch);
+            } else {
+                char hex[8];
+                std::snprintf(hex, sizeof hex, "\\x%02x", ch);
+                *os << hex;
+            }
+        }
+        if (c.text.size() > 16) {
+            *os << "...(" << c.text.size() << " bytes)";
+        }
+        *os << '"';
+    }
+};
+using NumericCase = TextCase<bool>;
+using ParseCase = TextCase<double>;
 
 class NumericTest : public ::testing::TestWithParam<NumericCase> {};
 
 TEST_P(NumericTest, AcceptsPlainDecimalsOnly) {
-    EXPECT_EQ(isNumeric(GetParam().text), GetParam().numeric);
+    EXPECT_EQ(isNumeric(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Accepted, NumericTest,
@@ -86,19 +85,10 @@ TEST(NumericTest, MegabyteTextsDecideWithoutTrouble) {
     EXPECT_FALSE(isNumeric(std::string(1 << 20, ' ')));
 }
 
-struct ParseCase {
-    std::string text;
-    double value;
-};
-
-void PrintTo(const ParseCase& c, std::ostream* os) {
-    *os << shortText(c.text);
-}
-
 class LeadingNumberTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(LeadingNumberTest, ReadsTheNumberAtTheStart) {
-    EXPECT_EQ(leadingNumber(GetParam().text), GetParam().value);
+    EXPECT_EQ(leadingNumber(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -54,5 +54,34 @@ TEST(ZeichnenTest, RedrawAfterResizeUsesTheNewAreaSize) {
     EXPECT_NEAR(small.calls[3].values[3], 3000, 1e-3);
 }
 
+// Every drawing labels the rows as they hold now: after a clear that stores other combinations
+// into the same rows, and after a change of separator, nothing of an earlier drawing returns.
+TEST(ZeichnenTest, EachDrawingLabelsTheRowsAsTheyAreNow) {
+    EntryTable table;
+    table.dimension();
+    table.store(36, 24, 50);
+    table.store(24, 36, 50);
+    RecordingCanvas canvas(10035, 7425);
+    auto drawnLabels = [&](std::string_view separator) {
+        canvas.calls.clear();
+        Zeichnen(table, canvas, separator);
+        std::vector<std::string> labels;
+        for (const auto& field : canvas.fields()) {
+            labels.push_back(field.printed);
+        }
+        return labels;
+    };
+    EXPECT_EQ(drawnLabels("."), (Ops{"36x24 50mm / 39.6x27.0°", "24x36 50mm / 27.0x39.6°"}));
+
+    table.clear();
+    table.store(1000, 1000, 10); // row 1 now holds another combination
+    table.store(24, 36, 50);
+    table.store(5, 5, 5000);
+    EXPECT_EQ(drawnLabels("."), (Ops{"1000x1000 10mm / 177.7x177.7°", "24x36 50mm / 27.0x39.6°",
+                                     "5x5 5000mm / .1x.1°"}));
+    EXPECT_NEAR(table.value(EntryTable::HorizontalAngle, 1), 177.70845472848603, 1e-12);
+    EXPECT_EQ(drawnLabels(",").back(), "5x5 5000mm / ,1x,1°");
+}
+
 } // namespace
 } // namespace tarvisol

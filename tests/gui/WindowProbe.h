@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModalAnswerer.h"
+#include "WindowTest.h"
 #include "ui/Form1.h"
 
 #include <QLineEdit>
@@ -33,6 +34,13 @@ public:
 
     // Clicks a button that opens no modal window.
     void click(const char* name) const { button(name)->click(); }
+
+    // Shows the window and adds its initial texts, the worked example: where most tests start.
+    [[nodiscard]] bool showWorkedExample() const {
+        const bool exposed = shown(form_);
+        click("CommandOK");
+        return exposed;
+    }
 
     // Clicks a button that opens a message box, presses `press` in it and returns what it
     // showed; `answered` tells whether a box appeared at all.

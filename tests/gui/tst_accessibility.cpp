@@ -3,6 +3,7 @@
 
 #include "ExpectedTexts.h"
 #include "WindowProbe.h"
+#include "WindowTest.h"
 #include "ui/FormInfo.h"
 
 #include <QAccessible>
@@ -37,49 +38,24 @@ bool hasInk(const QPixmap& pixmap) {
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
-
     void controlsHaveGermanNamesAndDescriptions_data() {
-        QTest::addColumn<QString>("object");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("Frame1") << "Frame1"
-                                << "Eingabe"
-                                << "Format, Brennweite und die Befehle";
-        QTest::newRow("Label1") << "Label1"
-                                << "Film-/Chipformat in mm"
-                                << "";
-        QTest::newRow("Label2") << "Label2"
-                                << "mal"
-                                << "";
-        QTest::newRow("Label3") << "Label3"
-                                << "Objektivbrennweite in mm"
-                                << "";
-        QTest::newRow("TextFilmQ") << "TextFilmQ"
-                                   << "Formatbreite"
-                                   << "Breite des Film- oder Chipformats in mm";
-        QTest::newRow("TextFilmH") << "TextFilmH"
-                                   << "Formathöhe"
-                                   << "Höhe des Film- oder Chipformats in mm";
-        QTest::newRow("TextBrennw") << "TextBrennw"
-                                    << "Brennweite"
-                                    << "Objektivbrennweite in mm";
-        QTest::newRow("CommandOK") << "CommandOK"
-                                   << "hinzufügen"
-                                   << "Werte berechnen und einzeichnen";
-        QTest::newRow("CommandListe") << "CommandListe"
-                                      << "Liste"
-                                      << "Liste der numerischen Werte";
-        QTest::newRow("CommandDel") << "CommandDel"
-                                    << "löschen"
-                                    << "die Liste löschen";
-        QTest::newRow("CommandHilfe") << "CommandHilfe"
-                                      << "Hilfe"
-                                      << "Hilfe und Programminfos";
+        addTextRows(
+            {"object", "name", "description"},
+            {{"Frame1", "Frame1", "Eingabe", "Format, Brennweite und die Befehle"},
+             {"Label1", "Label1", "Film-/Chipformat in mm", ""},
+             {"Label2", "Label2", "mal", ""},
+             {"Label3", "Label3", "Objektivbrennweite in mm", ""},
+             {"TextFilmQ", "TextFilmQ", "Formatbreite", "Breite des Film- oder Chipformats in mm"},
+             {"TextFilmH", "TextFilmH", "Formathöhe", "Höhe des Film- oder Chipformats in mm"},
+             {"TextBrennw", "TextBrennw", "Brennweite", "Objektivbrennweite in mm"},
+             {"CommandOK", "CommandOK", "hinzufügen", "Werte berechnen und einzeichnen"},
+             {"CommandListe", "CommandListe", "Liste", "Liste der numerischen Werte"},
+             {"CommandDel", "CommandDel", "löschen", "die Liste löschen"},
+             {"CommandHilfe", "CommandHilfe", "Hilfe", "Hilfe und Programminfos"}});
     }
 
     void controlsHaveGermanNamesAndDescriptions() {
@@ -87,8 +63,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, description);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         QWidget* control = form.findChild<QWidget*>(object);
         QVERIFY(control);
         QCOMPARE(accessibleText(control, QAccessible::Name), name);
@@ -114,15 +89,9 @@ private slots:
 
     // The text box and the window say which of the two texts is shown, afresh at each showing.
     void infoWindowNamesItsText_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("textName");
-        QTest::addColumn<QString>("windowDescription");
-        QTest::newRow("Liste") << "CommandListe"
-                               << "Werteliste"
-                               << "Liste der numerischen Werte";
-        QTest::newRow("?") << "CommandHilfe"
-                           << "Hilfetext"
-                           << "Hilfe und Programminfos";
+        addTextRows({"button", "textName", "windowDescription"},
+                    {{"Liste", "CommandListe", "Werteliste", "Liste der numerischen Werte"},
+                     {"?", "CommandHilfe", "Hilfetext", "Hilfe und Programminfos"}});
     }
 
     void infoWindowNamesItsText() {
@@ -151,8 +120,7 @@ private slots:
     // Expected: the window's description lists exactly the labels drawn.
     void drawingAreaDescribesTheDrawnFields() {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         WindowProbe probe(form);
         QCOMPARE(accessibleText(&form, QAccessible::Description),
                  QStringLiteral("Keine Felder gezeichnet"));

@@ -3,6 +3,7 @@
 
 #include "ExpectedTexts.h"
 #include "WindowProbe.h"
+#include "WindowTest.h"
 #include "ui/QtMessageService.h"
 
 #include <QtTest>
@@ -29,18 +30,15 @@ private:
 
 } // namespace
 
-class Form1CommandsTest : public QObject {
+class Form1CommandsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
-
     // State: fresh window with its initial texts. Action: "hinzufügen", then "Liste".
     // Expected: one field with its label, and the list line of the worked example.
     void typicalRequestEndToEnd() {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         WindowProbe probe(form);
         probe.type("36", "24", "50");
         probe.click("CommandOK");
@@ -55,31 +53,16 @@ private slots:
     }
 
     void rejectedRequestsShowTheirBox_data() {
-        QTest::addColumn<QString>("width");
-        QTest::addColumn<QString>("height");
-        QTest::addColumn<QString>("focalLength");
-        QTest::addColumn<QString>("message");
         const QString& notNumeric = expected::notNumeric;
         const QString outOfRange =
             QStringLiteral("Falsche Werteingabe. Filmformat 5 - 1000 mm, Brennw. 10 - 5000 mm.");
-        QTest::newRow("empty width") << ""
-                                     << "24"
-                                     << "50" << notNumeric;
-        QTest::newRow("letters before range") << "abc"
-                                              << "2000"
-                                              << "50" << notNumeric;
-        QTest::newRow("unit") << "36 mm"
-                              << "24"
-                              << "50" << notNumeric;
-        QTest::newRow("width too small") << "4.99"
-                                         << "24"
-                                         << "50" << outOfRange;
-        QTest::newRow("focal length too long") << "36"
-                                               << "24"
-                                               << "5000,5" << outOfRange;
-        QTest::newRow("grouped thousand") << "36"
-                                          << "24"
-                                          << "1,000" << outOfRange;
+        addTextRows({"width", "height", "focalLength", "message"},
+                    {{"empty width", "", "24", "50", notNumeric},
+                     {"letters before range", "abc", "2000", "50", notNumeric},
+                     {"unit", "36 mm", "24", "50", notNumeric},
+                     {"width too small", "4.99", "24", "50", outOfRange},
+                     {"focal length too long", "36", "24", "5000,5", outOfRange},
+                     {"grouped thousand", "36", "24", "1,000", outOfRange}});
     }
 
     // State: one field drawn. Action: a bad request. Expected: an error box, the drawing and

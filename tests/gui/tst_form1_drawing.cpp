@@ -1,7 +1,9 @@
 // The drawing as pixels: where the outlines land, and that the picture is kept on repaint.
 
 #include "WindowProbe.h"
+#include "WindowTest.h"
 #include "core/FieldLayout.h"
+#include "tests/core/TestTables.h"
 #include "ui/RetainedCanvas.h"
 
 #include <QtTest>
@@ -11,62 +13,57 @@ using tarvisol::ui::Form1;
 
 namespace {
 
-constexpr double twipsPerPixel = 15; // 96 logical dpi
+using geometry::twipsPerPixel;
+using geometry::workedExampleOutline;
 
-struct PixelBox {
-    int left, top, right, bottom;
-};
-
-PixelBox toPixels(const tarvisol::FieldRectangle& r) {
+QRect toPixels(const tarvisol::FieldRectangle& r) {
     auto px = [](double twips) { return int(std::lround(twips / twipsPerPixel)); };
-    return {px(r.x), px(r.y), px(double(r.x) + r.width), px(double(r.y) + r.height)};
+    return {QPoint(px(r.x), px(r.y)),
+            QPoint(px(double(r.x) + r.width), px(double(r.y) + r.height))};
 }
 
 bool isInk(const QImage& image, int x, int y, QRgb ink) {
     return image.pixel(x, y) == ink;
 }
 
-// Checks the whole outline lies on the given pixels, and its neighbours just outside do not,
-// away from the label at the top centre.
-void verifyOutline(const QImage& image, QRgb ink, PixelBox box) {
-    for (int y = box.top + 15; y <= box.bottom - 5; y += 7) {
-        QVERIFY2(isInk(image, box.left, y, ink), qPrintable(QString("left edge y=%1").arg(y)));
-        QVERIFY2(isInk(image, box.right, y, ink), qPrintable(QString("right edge y=%1").arg(y)));
-        QVERIFY(!isInk(image, box.left - 1, y, ink));
-        QVERIFY(!isInk(image, box.left + 1, y, ink));
-        QVERIFY(!isInk(image, box.right - 1, y, ink));
-        QVERIFY(!isInk(image, box.right + 1, y, ink));
+// Checks the whole outline lies on the given pixels, the sides down to the bottom corners, and
+// its neighbours just outside do not, away from the label at the top centre.
+void verifyOutline(const QImage& image, QRgb ink, const QRect& box) {
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        QVERIFY2(isInk(image, box.left(), y, ink), qPrintable(QString("left edge y=%1").arg(y)));
+        QVERIFY2(isInk(image, box.right(), y, ink), qPrintable(QString("right edge y=%1").arg(y)));
     }
-    for (int x = box.left + 5; x <= box.left + 60; x += 5) {
-        QVERIFY2(isInk(image, x, box.top, ink), qPrintable(QString("top edge x=%1").arg(x)));
-        QVERIFY(!isInk(image, x, box.top - 1, ink));
-        QVERIFY(!isInk(image, x, box.top + 1, ink));
+    for (int y = box.top() + 15; y <= box.bottom() - 5; y += 7) {
+        QVERIFY(!isInk(image, box.left() - 1, y, ink));
+        QVERIFY(!isInk(image, box.left() + 1, y, ink));
+        QVERIFY(!isInk(image, box.right() - 1, y, ink));
+        QVERIFY(!isInk(image, box.right() + 1, y, ink));
     }
-    for (int x = box.left + 5; x <= box.right - 5; x += 9) {
-        QVERIFY2(isInk(image, x, box.bottom, ink), qPrintable(QString("bottom x=%1").arg(x)));
-        QVERIFY(!isInk(image, x, box.bottom + 1, ink));
-        QVERIFY(!isInk(image, x, box.bottom - 1, ink));
+    for (int x = box.left() + 5; x <= box.left() + 60; x += 5) {
+        QVERIFY2(isInk(image, x, box.top(), ink), qPrintable(QString("top edge x=%1").arg(x)));
+        QVERIFY(!isInk(image, x, box.top() - 1, ink));
+        QVERIFY(!isInk(image, x, box.top() + 1, ink));
+    }
+    for (int x = box.left() + 5; x <= box.right() - 5; x += 9) {
+        QVERIFY2(isInk(image, x, box.bottom(), ink), qPrintable(QString("bottom x=%1").arg(x)));
+        QVERIFY(!isInk(image, x, box.bottom() + 1, ink));
+        QVERIFY(!isInk(image, x, box.bottom() - 1, ink));
     }
 }
 
 } // namespace
 
-class Form1DrawingTest : public QObject {
+class Form1DrawingTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
-
     // The worked example: corner (304.6, 900), 9425.777 x 6425 twips.
     void workedExampleOutlineLiesOnItsPixels() {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         const WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         const QImage image = probe.picture();
-        // 304.6/15 = 20.3, 900/15 = 60, 9730.4/15 = 648.7, 7325/15 = 488.3
-        verifyOutline(image, probe.ink(), {20, 60, 649, 488});
+        verifyOutline(image, probe.ink(), workedExampleOutline);
         // The inside is not painted.
         QCOMPARE(image.pixel(300, 300), probe.paper());
     }
@@ -74,19 +71,18 @@ private slots:
     // The label stands on the top edge, centred on the window's centre.
     void labelIsPrintedCentredBelowTheTopEdge() {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         const WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         const QImage image = probe.picture();
         const QFontMetrics metrics(form.font());
-        const QRect text =
-            inkBounds(image, QRect(QPoint(21, 62), QPoint(647, 59 + metrics.height())),
-                      [](QRgb pixel) { return qGray(pixel) < 128; });
+        QRect band = workedExampleOutline.adjusted(1, 2, -2, 0);
+        band.setBottom(workedExampleOutline.top() - 1 + metrics.height());
+        const QRect text = inkBounds(image, band, [](QRgb pixel) { return qGray(pixel) < 128; });
         QVERIFY(text.width() > 1);
         const double centre = (text.left() + text.right() + 1) / 2.0;
-        QVERIFY2(std::abs(centre - 669 / 2.0) <= 2.5, qPrintable(QString::number(centre)));
-        QVERIFY(!isInk(image, 334, 59, probe.ink()));
+        const int middle = geometry::initialSize.width() / 2;
+        QVERIFY2(std::abs(centre - (middle + 0.5)) <= 2.5, qPrintable(QString::number(centre)));
+        QVERIFY(!isInk(image, middle, workedExampleOutline.top() - 1, probe.ink()));
     }
 
     // Each label is centred by its measured width, so the canvas must measure exactly the
@@ -101,7 +97,7 @@ private slots:
     void labelWidthIsTheFontsAdvance() {
         QFETCH(QString, label);
         QWidget area;
-        area.resize(669, 495);
+        area.resize(geometry::initialSize);
         tarvisol::ui::RetainedCanvas canvas(area);
         canvas.clear();
         const double expected = QFontMetricsF(area.font()).horizontalAdvance(label) * twipsPerPixel;
@@ -109,30 +105,30 @@ private slots:
         QVERIFY2(std::abs(measured - expected) < 0.01,
                  qPrintable(QStringLiteral("%1 against %2").arg(measured).arg(expected)));
         canvas.printText(label.toStdString());
-        QCOMPARE(canvas.printedTexts(), QStringList{label});
+        // A text printed without being measured first is laid out all the same.
+        canvas.printText("5x5");
+        QCOMPARE(canvas.printedTexts(), (QStringList{label, QStringLiteral("5x5")}));
     }
 
     // Action: resize without "hinzufügen". Expected: the picture stays as it was drawn.
     // Action: "hinzufügen". Expected: the same field drawn to the new size, nothing stored.
     void resizeKeepsPictureUntilNextAdd() {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
 
         form.resize(900, 700);
         QTRY_COMPARE(form.size(), QSize(900, 700));
-        verifyOutline(probe.picture(), probe.ink(), {20, 60, 649, 488});
+        verifyOutline(probe.picture(), probe.ink(), workedExampleOutline);
 
         probe.click("CommandOK");
         QCOMPARE(form.Z(), 1);
-        tarvisol::EntryTable table;
-        table.dimension();
-        table.store(36, 24, 50);
-        const tarvisol::FieldLayout layout(table, 900 * 15, 700 * 15, ".");
-        const PixelBox expected = toPixels(layout.rectangle(1));
-        QCOMPARE(expected.left, 7); // now the width decides the scale
+        tarvisol::EntryTable table = tarvisol::testing::tableOf({{36, 24, 50}});
+        const tarvisol::FieldLayout layout(table, 900 * twipsPerPixel, 700 * twipsPerPixel);
+        const QRect expected =
+            toPixels(layout.rectangle(table.value(tarvisol::EntryTable::HorizontalAngle, 1),
+                                      table.value(tarvisol::EntryTable::VerticalAngle, 1)));
+        QCOMPARE(expected.left(), 7); // now the width decides the scale
         verifyOutline(probe.picture(), probe.ink(), expected);
     }
 
@@ -140,18 +136,16 @@ private slots:
     // already drawn show in them at the next repaint, in the same places.
     void newColoursShowInTheDrawnPicture() {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         const WindowProbe probe(form);
-        probe.click("CommandOK");
-        verifyOutline(probe.picture(), probe.ink(), {20, 60, 649, 488});
+        QVERIFY(probe.showWorkedExample());
+        verifyOutline(probe.picture(), probe.ink(), workedExampleOutline);
 
         QPalette colours = form.palette();
         colours.setColor(QPalette::WindowText, QColor(180, 30, 30));
         colours.setColor(QPalette::Window, QColor(240, 240, 200));
         form.setPalette(colours);
         const QImage image = probe.picture();
-        verifyOutline(image, qRgb(180, 30, 30), {20, 60, 649, 488});
+        verifyOutline(image, qRgb(180, 30, 30), workedExampleOutline);
         QCOMPARE(image.pixel(300, 300), qRgb(240, 240, 200));
     }
 

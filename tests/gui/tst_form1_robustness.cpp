@@ -4,26 +4,21 @@
 
 #include "ExpectedTexts.h"
 #include "WindowProbe.h"
+#include "WindowTest.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QtTest>
-#include <algorithm>
 
 using tarvisol::ui::Form1;
 
 using expected::notNumeric;
 using expected::workedExampleLabel;
 
-class Form1RobustnessTest : public QObject {
+class Form1RobustnessTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY(!QApplication::activeModalWidget());
-        QTRY_VERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), &QWidget::isVisible));
-    }
-
     void pastedHostileTextIsNotANumber_data() {
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("text");
@@ -57,10 +52,8 @@ private slots:
         QFETCH(QString, boxName);
         QFETCH(QString, text);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         QCOMPARE(form.Z(), 1);
 
         QLineEdit* box = probe.box(boxName.toLatin1().constData());
@@ -96,10 +89,8 @@ private slots:
     void extremeWindowSizeThenAdd() {
         QFETCH(QSize, size);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         probe.type("24", "36", "200");
         probe.click("CommandOK");
 

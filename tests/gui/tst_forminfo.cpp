@@ -1,6 +1,7 @@
 // The info window on its own: size, text box, and the text rebuilt at every activation.
 
 #include "WindowProbe.h"
+#include "WindowTest.h"
 #include "ui/FormInfo.h"
 
 #include <QScrollBar>
@@ -15,12 +16,10 @@ QPlainTextEdit* textInfo(FormInfo& info) {
 }
 } // namespace
 
-class FormInfoTest : public QObject {
+class FormInfoTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
-
     void hasFixedSizeAndItsTextBox() {
         Form1 form;
         FormInfo info(form);
@@ -39,18 +38,11 @@ private slots:
     }
 
     void modeSelectsTheText_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("start");
-        QTest::newRow("help") << "h"
-                              << "Tarvisol v1.1\n";
-        QTest::newRow("list") << "l"
-                              << "36x24\t50\t";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("capital") << "H"
-                                 << "";
-        QTest::newRow("other") << "x"
-                               << "";
+        addTextRows({"mode", "start"}, {{"help", "h", "Tarvisol v1.1\n"},
+                                        {"list", "l", "36x24\t50\t"},
+                                        {"empty", "", ""},
+                                        {"capital", "H", ""},
+                                        {"other", "x", ""}});
     }
 
     void modeSelectsTheText() {
@@ -60,8 +52,7 @@ private slots:
         WindowProbe(form).click("CommandOK");
         form.iTxt = mode;
         FormInfo info(form);
-        info.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&info));
+        QVERIFY(shown(info));
         const QString text = textInfo(info)->toPlainText();
         QVERIFY2(text.startsWith(start), qPrintable(text.left(40)));
         if (start.isEmpty()) {
@@ -78,8 +69,7 @@ private slots:
         QPalette odd = info.palette();
         odd.setColor(QPalette::Window, QColor(200, 220, 180));
         info.setPalette(odd);
-        info.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&info));
+        QVERIFY(shown(info));
         const QStringList lines = textInfo(info)->toPlainText().split('\n');
         QCOMPARE(lines.size(), 22); // 21 line breaks
         QVERIFY(lines[2].endsWith(QString::number(QDate::currentDate().year())));
@@ -96,8 +86,7 @@ private slots:
         }
         form.iTxt = QStringLiteral("l");
         FormInfo info(form);
-        info.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&info));
+        QVERIFY(shown(info));
         QPlainTextEdit* text = textInfo(info);
         QCOMPARE(text->toPlainText().count('\n'), 60);
         QVERIFY(text->verticalScrollBar()->maximum() > 0); // taller than the box: it scrolls

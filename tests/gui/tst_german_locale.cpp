@@ -1,12 +1,13 @@
 // Run with LC_ALL=de_DE.UTF-8: shown numbers take the comma, typed ones may use either.
 
 #include "WindowProbe.h"
+#include "WindowTest.h"
 
 #include <QtTest>
 
 using tarvisol::ui::Form1;
 
-class GermanLocaleTest : public QObject {
+class GermanLocaleTest : public WindowTest {
     Q_OBJECT
 
 private slots:

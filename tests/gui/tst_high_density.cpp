@@ -4,6 +4,7 @@
 
 #include "ExpectedTexts.h"
 #include "WindowProbe.h"
+#include "WindowTest.h"
 
 #include <QtTest>
 #include <cmath>
@@ -18,36 +19,31 @@ constexpr QRect workedExampleOutline(QPoint(41, 120), QPoint(1297, 977));
 
 } // namespace
 
-class HighDensityTest : public QObject {
+class HighDensityTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
-
     // Every other check here means something only at scale 2.
     void runsAtScaleTwo() {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         QCOMPARE(form.devicePixelRatioF(), 2.0);
         // Twips are converted with the logical dpi, so the window keeps its logical size.
         QCOMPARE(form.logicalDpiX(), 96);
         QCOMPARE(form.logicalDpiY(), 96);
-        QCOMPARE(form.size(), QSize(669, 495));
+        QCOMPARE(form.size(), geometry::initialSize);
     }
 
     // The worked example, corner (304.6, 900), 9425.777 x 6425 twips: each edge is two device
     // pixels of pure ink, and the pixels beside it pure background.
     void outlineIsCrispOnDevicePixels() {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        WindowProbe(form).click("CommandOK");
+        QVERIFY(WindowProbe(form).showWorkedExample());
         QCOMPARE(form.drawnLabels(), QStringList{expected::workedExampleLabel});
 
         const WindowProbe probe(form);
         const QImage image = probe.picture();
-        QCOMPARE(image.size(), QSize(1338, 990));
+        QCOMPARE(image.size(), geometry::initialSize * 2);
         const QRgb ink = probe.ink();
         const QRgb paper = probe.paper();
         const int left = workedExampleOutline.left();
@@ -62,6 +58,12 @@ private slots:
             QVERIFY2(image.pixel(x, midRow) == (onEdge ? ink : paper),
                      qPrintable(QString("x=%1: %2").arg(x).arg(image.pixel(x, midRow), 0, 16)));
         }
+        // Both sides run down to the bottom edge's lower row: no notch above the corners.
+        for (int y = top; y <= bottom + 1; ++y) {
+            for (const int x : {left, left + 1, right, right + 1}) {
+                QVERIFY2(image.pixel(x, y) == ink, qPrintable(QString("x=%1 y=%2").arg(x).arg(y)));
+            }
+        }
         // A column left of the label crosses the top and the bottom edge, below the frame.
         const int column = 200;
         for (int y = top - 20; y < image.height(); ++y) {
@@ -74,10 +76,8 @@ private slots:
     // The label is printed inside its field and inside the window.
     void labelStaysInsideItsField() {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         const WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         // Text pixels of any shade between the field's top edge and the next 20 logical pixels.
         const int bandTop = workedExampleOutline.top() + 2;
         const QRect band(QPoint(workedExampleOutline.left() + 2, bandTop),
@@ -87,7 +87,8 @@ private slots:
             inkBounds(probe.picture(), band, [paper](QRgb pixel) { return pixel != paper; });
         QVERIFY2(text.width() > 1, "no label found under the top edge");
         const double centre = (text.left() + text.right() + 1) / 2.0;
-        QVERIFY2(std::abs(centre - 1338 / 2.0) <= 5, qPrintable(QString::number(centre)));
+        QVERIFY2(std::abs(centre - geometry::initialSize.width()) <= 5,
+                 qPrintable(QString::number(centre)));
         QVERIFY2(text.bottom() < band.bottom(), "the label runs on below the searched band");
     }
 };

@@ -3,6 +3,7 @@
 // modal window, as a real key press would.
 
 #include "WindowProbe.h"
+#include "WindowTest.h"
 #include "ui/DesktopSound.h"
 #include "ui/QtMessageService.h"
 
@@ -31,24 +32,19 @@ ModalAnswerer::Handler pressKey(Qt::Key key, QString* title = nullptr) {
 
 } // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
-
     // Action: "Liste" or "?", then Escape. Expected: the info window closes by itself.
     void escapeClosesTheInfoWindow_data() {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Liste") << "CommandListe";
-        QTest::newRow("?") << "CommandHilfe";
+        addTextRows({"button"}, {{"Liste", "CommandListe"}, {"?", "CommandHilfe"}});
     }
 
     void escapeClosesTheInfoWindow() {
         QFETCH(QString, button);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         QString title;
         ModalAnswerer answerer(pressKey(Qt::Key_Escape, &title), 2000);
         WindowProbe(form).click(qPrintable(button));
@@ -87,8 +83,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(MessageAnswer, answer);
         QWidget owner;
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QVERIFY(shown(owner));
         tarvisol::ui::DesktopSound sound;
         QtMessageService service(&owner, sound, QGuiApplication::platformName());
         ModalAnswerer answerer(pressKey(Qt::Key(key)), 2000);
@@ -115,10 +110,8 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, cleared);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         WindowProbe probe(form);
-        probe.click("CommandOK");
+        QVERIFY(probe.showWorkedExample());
         QCOMPARE(form.Z(), 1);
         QString title;
         ModalAnswerer answerer(pressKey(Qt::Key(key), &title), 2000);
@@ -140,8 +133,7 @@ private slots:
     void errorBoxClosesByKey() {
         QFETCH(int, key);
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(shown(form));
         WindowProbe probe(form);
         probe.type("36", "24", "abc");
         QString title;

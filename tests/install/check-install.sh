@@ -3,6 +3,7 @@
 set -eu
 build="$1"
 root="$2"
+id="$3"
 rm -rf "$root"
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
-sh "$(dirname "$0")/check-tree.sh" "$root/usr" "$3"
+sh "$(dirname "$0")/check-tree.sh" "$root/usr" "$id"

@@ -4,6 +4,7 @@
 set -eu
 build="$1"
 work="$2"
+id="$3"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -30,6 +31,10 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     esac
 done
 
+# lintian as Debian's archive runs it: no error and no warning (infos and pedantic notes are
+# let through).
+lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings"
+
 dpkg-deb -x "$deb" "$work/root"
 [ -z "$(find "$work/root" -mindepth 1 -maxdepth 1 ! -name usr)" ] || fail "files outside /usr"
-sh "$(dirname "$0")/check-tree.sh" "$work/root/usr" "$3"
+sh "$(dirname "$0")/check-tree.sh" "$work/root/usr" "$id"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Canvas.h"
+#include "core/FieldLayout.h"
 
 #include <string>
 #include <vector>
@@ -17,6 +18,15 @@ public:
         std::string text;
     };
 
+    // One field as the log shows it: an outline and what the text calls after it did.
+    struct Field {
+        FieldRectangle rectangle;
+        std::string measured;
+        float textX = 0;
+        float textY = 0;
+        std::string printed;
+    };
+
     RecordingCanvas(float width, float height, float twipsPerByte = 60)
         : width_(width), height_(height), twipsPerByte_(twipsPerByte) {}
 
@@ -26,7 +36,7 @@ public:
     void drawRectangleOutline(float x, float y, float w, float h) override {
         log("rectangle", {x, y, w, h});
     }
-    float textWidth(std::string_view text) const override {
+    float textWidth(std::string_view text) override {
         log("textWidth", {}, std::string(text));
         return twipsPerByte_ * float(text.size());
     }
@@ -42,6 +52,39 @@ public:
         return names;
     }
 
+    // The fields in the order drawn. The order of the calls within each is operations()'s
+    // to check; a text call before any outline starts a field with an empty one.
+    std::vector<Field> fields() const {
+        std::vector<Field> result;
+        for (const auto& call : calls) {
+            if (call.operation == "rectangle") {
+                const auto& v = call.values;
+                result.push_back({{v[0], v[1], v[2], v[3]}, {}, 0, 0, {}});
+                continue;
+            }
+            const bool text = call.operation == "textWidth" || call.operation == "textX" ||
+                              call.operation == "textY" || call.operation == "print";
+            if (!text) {
+                continue;
+            }
+            if (result.empty()) {
+                result.emplace_back();
+            }
+            Field& field = result.back();
+            if (call.operation == "textWidth") {
+                field.measured = call.text;
+            } else if (call.operation == "textX") {
+                field.textX = call.values[0];
+            } else if (call.operation == "textY") {
+                field.textY = call.values[0];
+            } else {
+                field.printed = call.text;
+            }
+        }
+        return result;
+    }
+
+    // Logged by the const size queries too.
     mutable std::vector<Call> calls;
 
 private:
