@@ -7,10 +7,17 @@ set -eu
 runtime=$(mktemp -d)
 socket=tarvisol-test
 weston_pid=
+# A compositor that does not stop within five seconds is killed, so a test can never hang on
+# its shutdown.
 finish() {
     if [ -n "$weston_pid" ]; then
         kill "$weston_pid" 2>/dev/null || true
-        wait "$weston_pid" 2>/dev/null || true
+        tries=0
+        while kill -0 "$weston_pid" 2>/dev/null && [ "$tries" -lt 50 ]; do
+            tries=$((tries + 1))
+            sleep 0.1
+        done
+        kill -9 "$weston_pid" 2>/dev/null || true
     fi
     rm -rf "$runtime"
 }
