@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts two programs alternately, each reporting the nanoseconds from its start to its first
 // painted window, and prints the median start-up time and peak resident memory of each and
 // their ratios. Usage: startup_compare RUNS PROGRAM_A PROGRAM_B

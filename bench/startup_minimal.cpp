@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plainest comparable program: a window of the tool's initial size holding one label, one
 // line edit and one button, so that it loads fonts and style as the tool does.
 

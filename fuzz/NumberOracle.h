@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An independent reading of typed numbers for the fuzz targets, written from the accepted forms

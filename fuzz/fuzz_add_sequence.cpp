@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sequences of "hinzufügen" and "löschen" as the window runs them: each add request goes to the
 // core with a recording message service, and an accepted one is followed by the field layout,
 // as the window's drawing follows it. A model table kept here, from the independent number

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing and the number texts on any table and any drawing-area size, the zero and
 // negative sizes of a window shrunk below its margins included. Entries inside the allowed
 // ranges, which are all the add request ever stores, must give finite coordinates; entries of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric test and the leading-number parse against the independent reading in
 // NumberOracle.h: the test passes exactly the accepted forms, every accepted text reads as its
 // decimal value, and any text at all reads as the leading-number rules say.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target in a build directory for a bounded time each, starting from the seeds
 # in fuzz/corpus and growing a working corpus in the build directory (the seeds stay as they
 # are). Prints each target's executions and findings; exits non-zero when any target found

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package that `make package` builds. It holds what `cmake --install` puts under
 # /usr; its library dependencies are read off the executable by dpkg-shlibdeps, so they carry
 # each release's own package names.

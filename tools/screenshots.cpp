@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window after the worked example, and the info window with the list and
 // with the help text, to PNG files in the folder given as the only argument.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the windows headless into docs/screenshots (or the folder given), at scale 1 and 2.
 set -eu
 cd "$(dirname "$0")/.."

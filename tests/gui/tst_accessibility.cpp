@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology learns from the windows: names and descriptions of every control,
 // the drawn fields read from the drawing area, and the tool's icon on both windows.
 

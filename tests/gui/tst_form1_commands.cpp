@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four commands of the main window, end to end through real message boxes and the real
 // info window.
 

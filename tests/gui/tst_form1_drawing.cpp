@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing as pixels: where the outlines land, and that the picture is kept on repaint.
 
 #include "WindowProbe.h"

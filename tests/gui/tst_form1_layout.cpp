@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it first appears: its controls, their texts, places and order.
 
 #include "WindowProbe.h"

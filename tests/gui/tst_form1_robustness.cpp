@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile input through the real window: texts no user means as a number, pasted into each
 // box, and window sizes far outside the usual. Whatever comes in, the window answers with its
 // one error box or draws, and the entry table stays as it was.

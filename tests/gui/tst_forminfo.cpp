@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The info window on its own: size, text box, and the text rebuilt at every activation.
 
 #include "WindowProbe.h"

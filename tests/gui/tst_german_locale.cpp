@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run with LC_ALL=de_DE.UTF-8: shown numbers take the comma, typed ones may use either.
 
 #include "WindowProbe.h"

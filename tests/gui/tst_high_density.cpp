@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing on a screen with two device pixels to the logical pixel (run with
 // QT_SCALE_FACTOR=2): the same fields in the same twips as at scale 1, their outlines on whole
 // device pixels without grey seams.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of the modal windows: Escape leaves the info window, and the message boxes answer
 // Enter and Escape as their buttons say. Keys go to the widget that has the focus in the
 // modal window, as a real key press would.

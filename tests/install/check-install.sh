@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a staging root, as `make install DESTDIR=... PREFIX=/usr` does.
 set -eu
 build="$1"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree, as `make package` does, unpacks it and checks
 # its control fields and its files.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree (the directory that stands for the prefix, e.g. .../usr): exactly
 # the executable, its manual page, copyright and changelog, the menu entry, the icon and the
 # software-centre description, valid and pointing at each other. Usage: check-tree.sh PREFIX APPLICATION_ID
