@@ -26,10 +26,9 @@ constexpr int textWidth = 6012;
 constexpr int textHeight = 5052;
 } // namespace
 
-FormInfo::FormInfo(const Form1& form1)
-    : QDialog(const_cast<Form1*>(&form1), Qt::Dialog | Qt::WindowTitleHint |
-                                              Qt::WindowCloseButtonHint |
-                                              Qt::MSWindowsFixedSizeDialogHint),
+FormInfo::FormInfo(Form1& form1)
+    : QDialog(&form1, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
       form1_(form1) {
     setObjectName(QStringLiteral("FormInfo"));
     setWindowTitle(QStringLiteral("Info"));

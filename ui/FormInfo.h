@@ -15,7 +15,9 @@ class FormInfo : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FormInfo(const Form1& form1);
+    // The main window is the parent, so the dialog stays over it and goes with it; the info
+    // window only reads its state.
+    explicit FormInfo(Form1& form1);
 
     void Form_Activate();
 
