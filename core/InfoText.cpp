@@ -88,13 +88,25 @@ std::string valueList(const EntryTable& table, std::string_view separator) {
     return text;
 }
 
-std::string infoText(std::string_view mode, const EntryTable& table, int year,
-                     std::string_view decimalSeparator) {
-    if (mode == "h") {
-        return helpText(year);
+InfoMode infoMode(std::string_view iTxt) {
+    if (iTxt == "h") {
+        return InfoMode::Help;
     }
-    if (mode == "l") {
+    if (iTxt == "l") {
+        return InfoMode::List;
+    }
+    return InfoMode::None;
+}
+
+std::string infoText(InfoMode mode, const EntryTable& table, int year,
+                     std::string_view decimalSeparator) {
+    switch (mode) {
+    case InfoMode::Help:
+        return helpText(year);
+    case InfoMode::List:
         return valueList(table, decimalSeparator);
+    case InfoMode::None:
+        break;
     }
     return {};
 }

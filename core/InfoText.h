@@ -17,8 +17,13 @@ std::string helpText(int year);
 // tabs. Shows the angles the last drawing stored in the table.
 std::string valueList(const EntryTable& table, std::string_view decimalSeparator);
 
-// "h" gives the help text, "l" the value list, anything else nothing.
-std::string infoText(std::string_view mode, const EntryTable& table, int year,
+enum class InfoMode { None, Help, List };
+
+// What the main window's `iTxt` asks for: exactly "h" the help text, exactly "l" the value list,
+// anything else (empty included) nothing.
+InfoMode infoMode(std::string_view iTxt);
+
+std::string infoText(InfoMode mode, const EntryTable& table, int year,
                      std::string_view decimalSeparator);
 
 } // namespace tarvisol

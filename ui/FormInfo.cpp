@@ -70,13 +70,13 @@ void FormInfo::Form_Activate() {
     textPalette.setColor(QPalette::Base, palette().color(QPalette::Window));
     TextInfo->setPalette(textPalette);
 
-    const std::string text =
-        infoText(toCore(form1_.iTxt), form1_.Liste, QDate::currentDate().year(),
-                 toCore(QLocale::system().decimalPoint()));
+    const InfoMode mode = infoMode(toCore(form1_.iTxt));
+    const std::string text = infoText(mode, form1_.Liste, QDate::currentDate().year(),
+                                      toCore(QLocale::system().decimalPoint()));
     TextInfo->setPlainText(fromCore(text));
     // Read aloud, the box says which of its two texts it holds.
-    const bool list = form1_.iTxt == QStringLiteral("l");
-    const bool help = form1_.iTxt == QStringLiteral("h");
+    const bool list = mode == InfoMode::List;
+    const bool help = mode == InfoMode::Help;
     TextInfo->setAccessibleName(list   ? QStringLiteral("Werteliste")
                                 : help ? QStringLiteral("Hilfetext")
                                        : QStringLiteral("Infotext"));

@@ -136,10 +136,11 @@ TEST(ValueListTest, FullTableGives999Lines) {
 
 TEST(InfoTextTest, ModeSelectsTheText) {
     const auto table = drawnTable({{36, 24, 50}});
-    EXPECT_EQ(infoText("h", table, 2026, "."), helpText(2026));
-    EXPECT_EQ(infoText("l", table, 2026, "."), valueList(table, "."));
+    auto shown = [&](std::string_view iTxt) { return infoText(infoMode(iTxt), table, 2026, "."); };
+    EXPECT_EQ(shown("h"), helpText(2026));
+    EXPECT_EQ(shown("l"), valueList(table, "."));
     for (const char* other : {"", "H", "L", "hl", " l"}) {
-        EXPECT_EQ(infoText(other, table, 2026, "."), "") << '"' << other << '"';
+        EXPECT_EQ(shown(other), "") << '"' << other << '"';
     }
 }
 
