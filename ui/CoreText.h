@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -16,6 +17,11 @@ inline QString fromCore(std::string_view text) {
 
 inline std::string toCore(const QString& text) {
     return text.toStdString();
+}
+
+// Shown numbers take the user's decimal separator; the drawing and the list ask here alike.
+inline std::string decimalSeparator() {
+    return toCore(QLocale::system().decimalPoint());
 }
 
 } // namespace tarvisol::ui

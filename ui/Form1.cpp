@@ -16,7 +16,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 
@@ -235,10 +234,6 @@ void Form1::describeDrawing() {
     // Qt tells assistive technology of the change itself; an event of our own would make a
     // screen reader read every new field twice.
     setAccessibleDescription(description);
-}
-
-std::string Form1::decimalSeparator() {
-    return toCore(QLocale::system().decimalPoint());
 }
 
 void Form1::CommandOK_Click() {

@@ -68,7 +68,6 @@ private:
     void placeControls();
     void showInfo();
     void describeDrawing();
-    static std::string decimalSeparator();
 
     DesktopSound sound_;
     QtMessageService qtMessages_;

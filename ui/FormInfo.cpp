@@ -10,7 +10,6 @@
 #include <QDate>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextOption>
@@ -71,8 +70,8 @@ void FormInfo::Form_Activate() {
     TextInfo->setPalette(textPalette);
 
     const InfoMode mode = infoMode(toCore(form1_.iTxt));
-    const std::string text = infoText(mode, form1_.Liste, QDate::currentDate().year(),
-                                      toCore(QLocale::system().decimalPoint()));
+    const std::string text =
+        infoText(mode, form1_.Liste, QDate::currentDate().year(), decimalSeparator());
     TextInfo->setPlainText(fromCore(text));
     // Read aloud, the box says which of its two texts it holds.
     const bool list = mode == InfoMode::List;
