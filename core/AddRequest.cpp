@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/AddRequest.h"
 
+#include "core/Messages.h"
 #include "core/NumberInput.h"
 
 #include <algorithm>

@@ -4,7 +4,6 @@
 #include "core/EntryTable.h"
 #include "core/MessageService.h"
 
-#include <string>
 #include <string_view>
 
 namespace tarvisol {
@@ -21,14 +20,6 @@ enum class AddOutcome {
 constexpr bool isAccepted(AddOutcome outcome) {
     return outcome != AddOutcome::RejectedNotNumeric && outcome != AddOutcome::RejectedOutOfRange;
 }
-
-namespace messages {
-inline const std::string errorTitle = "Fehler";
-inline const std::string notNumeric = "Falsche Zahleneingabe. (Komma = '.')";
-inline const std::string outOfRange =
-    "Falsche Werteingabe. Filmformat 5 - 1000 mm, Brennw. 10 - 5000 mm.";
-inline const std::string tableFull = "Keine weiteren Daten mehr möglich.";
-} // namespace messages
 
 struct Combination {
     double width = 0;

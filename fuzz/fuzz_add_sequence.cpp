@@ -9,6 +9,7 @@
 #include "RecordingMessageService.h"
 #include "core/AddRequest.h"
 #include "core/FieldLayout.h"
+#include "core/Messages.h"
 
 #include <array>
 #include <cmath>

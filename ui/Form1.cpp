@@ -2,6 +2,7 @@
 #include "ui/Form1.h"
 
 #include "core/AddRequest.h"
+#include "core/Messages.h"
 #include "core/Zeichnen.h"
 #include "ui/AppIcon.h"
 #include "ui/CaptionFont.h"
@@ -245,9 +246,8 @@ void Form1::CommandOK_Click() {
 }
 
 void Form1::CommandDel_Click() {
-    const auto answer =
-        messages_.messageBox("Die Liste und alle Einträge wirklich löschen?", "löschen",
-                             MessageIcon::Question, MessageButtons::OkCancel);
+    const auto answer = messages_.messageBox(messages::deleteQuestion, messages::deleteTitle,
+                                             MessageIcon::Question, MessageButtons::OkCancel);
     if (answer == MessageAnswer::Ok) {
         Liste.clear();
         Zeichnen(); // an empty table draws nothing

@@ -2,6 +2,7 @@
 #include "core/AddRequest.h"
 
 #include "RecordingMessageService.h"
+#include "core/Messages.h"
 
 #include <gtest/gtest.h>
 
