@@ -7,10 +7,13 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-# The package names are the same on Debian 12 and 13: unversioned where a release renames.
-# Building and running the window (fonts-liberation has the narrow caption font).
+# Unversioned names where a release renames a package. "a|b" takes the first that the release
+# has: the narrow caption font is in fonts-liberation on Debian 12, in a package of its own on
+# Debian 13 (where fonts-liberation holds version 2, without the narrow face).
+NARROW_FONT := fonts-liberation-sans-narrow|fonts-liberation
+# Building and running the window.
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dejavu-core \
-	fonts-liberation
+	$(NARROW_FONT)
 # dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
 # the package (and tells the packaging which of its checks this release has).
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian

@@ -18,6 +18,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The input row's narrow caption font. Without it the captions shrink in the default font.
+# Debian 13 packages it on its own; Debian 12 has it in fonts-liberation before version 2.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)")
 set(CPACK_STRIP_FILES ON)
 # Drops the compilers' notes and adds what lintian needs on this release.
 set(CPACK_TARVISOL_OBJCOPY ${CMAKE_OBJCOPY})

@@ -30,9 +30,20 @@ heard = []
 failures = []
 
 
+# Roles are matched by their constants: their names differ between AT-SPI releases (a button is
+# a "push button" on Debian 12 and a "button" on Debian 13). Reports use these names throughout.
+ROLE_NAMES = {pyatspi.ROLE_FRAME: "frame", pyatspi.ROLE_PUSH_BUTTON: "push button",
+              pyatspi.ROLE_DIALOG: "dialog", pyatspi.ROLE_TEXT: "text",
+              pyatspi.ROLE_FILLER: "filler"}
+
+
+def role_name(accessible):
+    return ROLE_NAMES.get(accessible.getRole(), accessible.getRoleName())
+
+
 def describe(accessible):
     try:
-        return f"{accessible.getRoleName()} '{accessible.name}'"
+        return f"{role_name(accessible)} '{accessible.name}'"
     except Exception:  # the object may be gone by the time the event is read
         return "<gone>"
 
@@ -86,7 +97,7 @@ def find_application(process, name, timeout=20.0):
 
 
 def named(root, role, name):
-    return pyatspi.findDescendant(root, lambda a: a.getRoleName() == role and a.name == name)
+    return pyatspi.findDescendant(root, lambda a: role_name(a) == role and a.name == name)
 
 
 def of_kind(kind, source=None):
@@ -103,7 +114,7 @@ def main(tool):
             print("FAIL the tool never appeared on the accessibility bus")
             return 1
         window = app[0]
-        check(window.getRoleName() == "frame" and window.name == "Tarvisol",
+        check(role_name(window) == "frame" and window.name == "Tarvisol",
               f"the main window is a frame named Tarvisol ({describe(window)})")
         for kind in EVENT_TYPES:
             pyatspi.Registry.registerEventListener(on_event, kind)
