@@ -70,10 +70,8 @@ void FormInfo::Form_Activate() {
     TextInfo->setPalette(textPalette);
 
     const InfoMode mode = infoMode(toCore(form1_.iTxt));
-    const std::string text =
-        infoText(mode, form1_.Liste, QDate::currentDate().year(), decimalSeparator());
-    TextInfo->setPlainText(fromCore(text));
-    // Read aloud, the box says which of its two texts it holds.
+    // Read aloud, the box says which of its two texts it holds. The name comes first, so a
+    // screen reader announcing the new text already knows whose text it is.
     const bool list = mode == InfoMode::List;
     const bool help = mode == InfoMode::Help;
     TextInfo->setAccessibleName(list   ? QStringLiteral("Werteliste")
@@ -82,6 +80,9 @@ void FormInfo::Form_Activate() {
     setAccessibleDescription(list   ? QStringLiteral("Liste der numerischen Werte")
                              : help ? QStringLiteral("Hilfe und Programminfos")
                                     : QString());
+    const std::string text =
+        infoText(mode, form1_.Liste, QDate::currentDate().year(), decimalSeparator());
+    TextInfo->setPlainText(fromCore(text));
     TextInfo->verticalScrollBar()->setValue(0);
 }
 
