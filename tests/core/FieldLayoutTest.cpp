@@ -2,6 +2,7 @@
 #include "core/FieldLayout.h"
 
 #include "RecordingCanvas.h"
+#include "TestTables.h"
 #include "core/Zeichnen.h"
 
 #include <cmath>
@@ -32,8 +33,8 @@ void expectRectangle(const FieldRectangle& r, Rect expected) {
     expectSingle(r.height, expected.height);
 }
 
-constexpr float initialWidth = 10035;
-constexpr float initialHeight = 7425;
+using testing::initialHeight;
+using testing::initialWidth;
 
 using Field = testing::RecordingCanvas::Field;
 
@@ -191,9 +192,7 @@ TEST_P(FieldLayoutExtremeAreaTest, EveryCoordinateStaysFinite) {
         double width, height, focalLength;
     };
     for (const auto& entry : {Entry{1000, 5, 10}, Entry{5, 1000, 10}}) {
-        EntryTable table;
-        table.dimension();
-        table.store(entry.width, entry.height, entry.focalLength);
+        EntryTable table = testing::tableOf({{entry.width, entry.height, entry.focalLength}});
         const auto fields = draw(table, GetParam().width, GetParam().height);
         ASSERT_EQ(fields.size(), 1u);
         const Field& field = fields[0];

@@ -2,29 +2,29 @@
 #include "core/Zeichnen.h"
 
 #include "RecordingCanvas.h"
+#include "TestTables.h"
 
 #include <gtest/gtest.h>
 
 namespace tarvisol {
 namespace {
 
+using testing::initialHeight;
+using testing::initialWidth;
 using testing::RecordingCanvas;
+using testing::tableOf;
 using Ops = std::vector<std::string>;
 
 TEST(ZeichnenTest, EmptyTableOnlyClears) {
-    EntryTable table;
-    table.dimension();
-    RecordingCanvas canvas(10035, 7425);
+    EntryTable table = tableOf({});
+    RecordingCanvas canvas(initialWidth, initialHeight);
     Zeichnen(table, canvas, ".");
     EXPECT_EQ(canvas.operations(), Ops{"clear"});
 }
 
 TEST(ZeichnenTest, DrawsEachEntryInTheCanvasOrder) {
-    EntryTable table;
-    table.dimension();
-    table.store(36, 24, 50);
-    table.store(24, 36, 50);
-    RecordingCanvas canvas(10035, 7425, 100);
+    EntryTable table = tableOf({{36, 24, 50}, {24, 36, 50}});
+    RecordingCanvas canvas(initialWidth, initialHeight, 100);
     Zeichnen(table, canvas, ".");
 
     const Ops perEntry{"rectangle", "textWidth", "textX", "textY", "print"};
@@ -45,9 +45,7 @@ TEST(ZeichnenTest, DrawsEachEntryInTheCanvasOrder) {
 }
 
 TEST(ZeichnenTest, RedrawAfterResizeUsesTheNewAreaSize) {
-    EntryTable table;
-    table.dimension();
-    table.store(36, 24, 50);
+    EntryTable table = tableOf({{36, 24, 50}});
     RecordingCanvas small(5000, 4000);
     Zeichnen(table, small, ".");
     // 3000 usable twips high: the field fills that height from y 900.
@@ -58,11 +56,8 @@ TEST(ZeichnenTest, RedrawAfterResizeUsesTheNewAreaSize) {
 // Every drawing labels the rows as they hold now: after a clear that stores other combinations
 // into the same rows, and after a change of separator, nothing of an earlier drawing returns.
 TEST(ZeichnenTest, EachDrawingLabelsTheRowsAsTheyAreNow) {
-    EntryTable table;
-    table.dimension();
-    table.store(36, 24, 50);
-    table.store(24, 36, 50);
-    RecordingCanvas canvas(10035, 7425);
+    EntryTable table = tableOf({{36, 24, 50}, {24, 36, 50}});
+    RecordingCanvas canvas(initialWidth, initialHeight);
     auto drawnLabels = [&](std::string_view separator) {
         canvas.calls.clear();
         Zeichnen(table, canvas, separator);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TestTables.h"
+
 #include <QApplication>
 #include <QRect>
 #include <QStringList>
@@ -12,8 +14,9 @@
 // The window's geometry at 96 logical dpi, where one pixel is 15 twips.
 namespace geometry {
 constexpr int twipsPerPixel = 15;
-constexpr int clientWidthTwips = 10035;
-constexpr int clientHeightTwips = 7425;
+// The client area is the drawing area.
+constexpr int clientWidthTwips = int(tarvisol::testing::initialWidth);
+constexpr int clientHeightTwips = int(tarvisol::testing::initialHeight);
 constexpr QSize initialSize(clientWidthTwips / twipsPerPixel, clientHeightTwips / twipsPerPixel);
 // The worked example's outline, corners (304.6, 900) and (9730.4, 7325) twips: 20.3, 60,
 // 648.7 and 488.3 pixels, rounded.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing as pixels: where the outlines land, and that the picture is kept on repaint.
 
+#include "TestTables.h"
 #include "WindowProbe.h"
 #include "WindowTest.h"
 #include "core/FieldLayout.h"
-#include "tests/core/TestTables.h"
 #include "ui/RetainedCanvas.h"
 
 #include <QtTest>
