@@ -14,7 +14,8 @@ fail() {
 }
 rm -rf "$work"
 mkdir -p "$work"
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" ||
+# The umask as `make package` sets it for cpack.
+(umask 022 && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log") ||
     { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 set -- "$work"/tarvisol_*.deb
 [ $# -eq 1 ] && [ -f "$1" ] || fail "expected one tarvisol_*.deb in $work, found: $*"
