@@ -87,7 +87,7 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # The Debian package, tarvisol_<version>_<arch>.deb, in the build directory, checked by lintian.
-# CPack (3.25 and 3.31) gives the package's own members (debian-binary, control and data) the
+# CPack 3.25 gives the package's own members (debian-binary, control and data) the
 # modes the umask leaves them; its contents have fixed modes whatever the umask.
 package: build
 	$(call install_packages,$(PACKAGE_PACKAGES))
