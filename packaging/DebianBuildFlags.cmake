@@ -36,14 +36,20 @@ function(tarvisol_dpkg_buildflags variable out)
     set(${out} ${flags} PARENT_SCOPE)
 endfunction()
 
-# Appends FLAG to the list named LIST unless it is there or the compiler does not know it.
+# Appends FLAG to the list named LIST unless it is there, also with a value (-fcf-protection=full
+# counts as -fcf-protection), or the compiler does not know it for this target. Warnings are
+# known to every compiler this builds with, and some are refused when checked alone.
 function(tarvisol_add_missing list flag)
-    if(flag IN_LIST ${list})
-        return()
-    endif()
+    foreach(present IN LISTS ${list})
+        if(present STREQUAL flag OR present MATCHES "^${flag}=")
+            return()
+        endif()
+    endforeach()
     string(MAKE_C_IDENTIFIER "TARVISOL_KNOWS${flag}" known)
-    check_cxx_compiler_flag(${flag} ${known})
-    if(${known})
+    if(NOT flag MATCHES "^-W")
+        check_cxx_compiler_flag(${flag} ${known})
+    endif()
+    if(flag MATCHES "^-W" OR ${known})
         list(APPEND ${list} ${flag})
         set(${list} ${${list}} PARENT_SCOPE)
     endif()
