@@ -53,8 +53,8 @@ printf '%s\n' "$sections" | grep -q -F ' .note.gnu.build-id ' || fail "the execu
 # Every protection hardening-check looks for. Two findings pass where no build could do better,
 # if every compile asked for the protection: no fortified call when the only candidates are the
 # C++ containers' memcpy, memmove and memset, whose sizes are known only at run time; and no
-# control-flow mark when the C start files carry none (Debian 12), as the linker marks the
-# executable only if every object it links is marked.
+# control-flow mark when the C start files carry none (Debian 12 and 13), as the linker marks
+# the executable only if every object it links is marked.
 compiled_with() { ! grep '"command"' "$build/compile_commands.json" | grep -q -v -e "$1"; }
 report=$(hardening-check "$executable") || true
 printf 'hardening-check:\n%s\n' "$report"

@@ -1,10 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Two `make package` runs of the committed HEAD give the same bytes: each in a fresh clone in a
-# folder of its own name and length, the first under umask 0022, UTC and the C locale, the
-# second minutes later under umask 0002, thirteen and three quarter hours east of UTC and the
-# German locale where the machine has it. When they differ, lists the members, entries and
-# files that do.
+# Two `make package` runs of the committed HEAD, in fresh clones in folders of different names,
+# minutes apart, under different umasks, time zones and locales, give the same bytes; else the
+# members, entries and files that differ are listed.
 # Usage: check-reproducible.sh SOURCE_DIR WORK_DIR
 set -eu
 source=$1
@@ -27,7 +25,6 @@ package() { # FOLDER UMASK TZ LOCALE
     echo "$(sha256sum <"$work/$1.x/deb" | cut -d ' ' -f 1)  $1 (umask $2, TZ=$3, LC_ALL=$4)"
 }
 
-# The archive's members, then each tarball's entries (modes, owners, times) and unpacked files.
 unpack() { # FOLDER
     cd "$work/$1.x"
     ar tv deb && ar x deb
