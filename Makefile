@@ -11,17 +11,17 @@ JOBS ?= $(shell nproc)
 # has: the narrow caption font is in fonts-liberation on Debian 12, in a package of its own on
 # Debian 13 (where fonts-liberation holds version 2, without the narrow face).
 NARROW_FONT := fonts-liberation-sans-narrow|fonts-liberation
-# Building and running the window.
+# Building and running the window; dpkg-buildflags gives every build Debian's hardening.
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dejavu-core \
-	$(NARROW_FONT)
+	$(NARROW_FONT) dpkg-dev
 # dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
 # the package (and tells the packaging which of its checks this release has).
-PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian
+PACKAGE_PACKAGES := $(RUN_PACKAGES) file lintian
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), the
 # warning sound on a headless Wayland compositor, and the windows as a screen reader reads them
-# through the accessibility bus on a virtual X server.
+# through the accessibility bus on a virtual X server; hardening-check (devscripts) on the package.
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi
+	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi devscripts
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth
@@ -87,9 +87,11 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # The Debian package, tarvisol_<version>_<arch>.deb, in the build directory, checked by lintian.
+# CPack 3.25 gives the package's own members (debian-binary, control and data) the
+# modes the umask leaves them; its contents have fixed modes whatever the umask.
 package: build
 	$(call install_packages,$(PACKAGE_PACKAGES))
-	cd $(BUILD_DIR) && cpack
+	cd $(BUILD_DIR) && umask 022 && cpack
 	lintian --fail-on error,warning $(BUILD_DIR)/tarvisol_*.deb
 
 # Benchmarks in a Release build of their own; prints one table, then the start-up comparison.

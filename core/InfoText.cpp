@@ -2,6 +2,7 @@
 #include "core/InfoText.h"
 
 #include "core/NumberFormat.h"
+#include "core/Version.h"
 
 #include <array>
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr std::string_view lineEnd = "\r\n";
 
-constexpr std::string_view title = "Tarvisol v1.1";
+constexpr std::string_view titleBeforeVersion = "Tarvisol v";
 constexpr std::string_view creditLine1 = "Entwickelt vom Tarvisol-Team, © ";
 constexpr std::array<std::string_view, 3> creditLines2to4{
     "Ein Werkzeug für Fotografinnen und Fotografen",
@@ -50,7 +51,7 @@ void appendLine(std::string& text, std::string_view line) {
 
 std::string helpText(int year) {
     std::string text;
-    appendLine(text, title);
+    appendLine(text, std::string(titleBeforeVersion) + std::string(version));
     appendLine(text, "");
     appendLine(text, std::string(creditLine1) + formatNumber(year, NumberPattern::General, "."));
     for (const auto line : creditLines2to4) {

@@ -22,9 +22,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Debian 13 packages it on its own; Debian 12 has it in fonts-liberation before version 2.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)")
 set(CPACK_STRIP_FILES ON)
-# Drops the compilers' notes and adds what lintian needs on this release.
+# Drops the compilers' identification, adds what lintian needs on this release, and sets modes
+# and times independent of the caller's umask and clock.
 set(CPACK_TARVISOL_OBJCOPY ${CMAKE_OBJCOPY})
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/finish-staging.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/package-time.cmake)
+set(CPACK_TARVISOL_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_TARVISOL_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/changelog)
 include(CPack)
 
 # What Debian asks of every package besides the program: its copyright in the machine-readable

@@ -1,16 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack once the package's files are staged, before they are packed.
-set(staged ${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
+cmake_policy(VERSION 3.25)
+set(root ${CPACK_TEMPORARY_DIRECTORY})
+set(staged ${root}${CPACK_PACKAGING_INSTALL_PREFIX})
 
-# The strip keeps the compilers' identification notes (.comment, .note); Debian's own tools
-# drop them, as nothing reads them at run time.
+# The strip leaves the compilers' identification (.comment), which nothing reads. The notes stay:
+# they are loaded with the program (the build-id finds debug symbols, the property note tells the
+# loader about control-flow protection), and taking one out rewrites the program headers, which
+# binutils 2.40 does by dropping the read-only-after-relocation (RELRO) segment.
 file(GLOB executables ${staged}/bin/*)
 if(NOT executables)
     message(FATAL_ERROR "no executable staged below ${staged}")
 endif()
 foreach(executable IN LISTS executables)
-    execute_process(COMMAND ${CPACK_TARVISOL_OBJCOPY} --remove-section=.comment
-                            --remove-section=.note ${executable}
+    execute_process(COMMAND ${CPACK_TARVISOL_OBJCOPY} --remove-section=.comment ${executable}
                     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
@@ -25,3 +28,17 @@ if(unknown_tag EQUAL 0)
     file(WRITE ${staged}/share/lintian/overrides/tarvisol
          "appstream-metadata-validation-failed\n")
 endif()
+
+# Modes and times as Debian expects them, not as the caller's umask and clock left them: folders
+# and executables 0755, other files 0644, every time the package's own (package-time.cmake).
+file(GLOB_RECURSE entries LIST_DIRECTORIES true ${root}/*)
+foreach(entry IN LISTS root entries)
+    if(IS_DIRECTORY ${entry} OR entry IN_LIST executables)
+        file(CHMOD ${entry} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                                        GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    else()
+        file(CHMOD ${entry} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    endif()
+endforeach()
+execute_process(COMMAND touch --no-dereference --date=@$ENV{SOURCE_DATE_EPOCH} ${root} ${entries}
+                COMMAND_ERROR_IS_FATAL ANY)

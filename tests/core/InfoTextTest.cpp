@@ -3,6 +3,7 @@
 
 #include "TestTables.h"
 #include "core/FieldLayout.h"
+#include "core/Version.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ TEST(HelpTextTest, HasItsFixedShape) {
 
     const auto lines = splitLines(text);
     ASSERT_EQ(lines.size(), 21u);
-    EXPECT_EQ(lines[0], "Tarvisol v1.1");
+    EXPECT_EQ(lines[0], "Tarvisol v" + std::string(version));
     EXPECT_TRUE(lines[2].ends_with(" 2026")) << lines[2];
     for (int empty : {1, 6, 8, 10, 12, 14, 16, 18, 20}) {
         EXPECT_EQ(lines[std::size_t(empty)], "") << "line " << empty + 1;

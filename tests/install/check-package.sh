@@ -1,18 +1,21 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree, as `make package` does, unpacks it and checks
-# its control fields and its files.
+# its control fields, its files, and the executable's hardening and sections.
+# Usage: check-package.sh BUILD_DIR WORK_DIR APPLICATION_ID VERSION
 set -eu
 build="$1"
 work="$2"
 id="$3"
+version="$4"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 rm -rf "$work"
 mkdir -p "$work"
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" ||
+# The umask as `make package` sets it for cpack.
+(umask 022 && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log") ||
     { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 set -- "$work"/tarvisol_*.deb
 [ $# -eq 1 ] && [ -f "$1" ] || fail "expected one tarvisol_*.deb in $work, found: $*"
@@ -20,6 +23,7 @@ deb="$1"
 echo "built $(basename "$deb")"
 
 [ "$(dpkg-deb -f "$deb" Package)" = tarvisol ] || fail "Package is $(dpkg-deb -f "$deb" Package)"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Version is $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # Read off the executable by dpkg-shlibdeps. A release may add a suffix to a library's package
@@ -39,3 +43,35 @@ lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings
 dpkg-deb -x "$deb" "$work/root"
 [ -z "$(find "$work/root" -mindepth 1 -maxdepth 1 ! -name usr)" ] || fail "files outside /usr"
 sh "$(dirname "$0")/check-tree.sh" "$work/root/usr" "$id"
+
+# The strip and finish-staging.cmake leave the sections the tool or its debug symbols need.
+executable=$work/root/usr/bin/tarvisol
+sections=$(readelf -S -W "$executable")
+! printf '%s\n' "$sections" | grep -q -F ' .comment ' || fail "the executable keeps .comment"
+printf '%s\n' "$sections" | grep -q -F ' .note.gnu.build-id ' || fail "the executable lost its build-id"
+
+# Every protection hardening-check looks for. Two findings pass where no build could do better,
+# if every compile asked for the protection: no fortified call when the only candidates are the
+# C++ containers' memcpy, memmove and memset, whose sizes are known only at run time; and no
+# control-flow mark when the C start files carry none (Debian 12 and 13), as the linker marks
+# the executable only if every object it links is marked.
+compiled_with() { ! grep '"command"' "$build/compile_commands.json" | grep -q -v -e "$1"; }
+report=$(hardening-check "$executable") || true
+printf 'hardening-check:\n%s\n' "$report"
+unfortified=$(hardening-check -v "$executable" | sed -n 's/^\tunprotected: //p' |
+    grep -v -x -e memcpy -e memmove -e memset || true)
+start_files=$(readelf -n "$(${CXX:-c++} -print-file-name=crti.o)")
+printf '%s\n' "$report" | grep -E ': no(,|!| |$)' | while IFS= read -r finding; do
+    case $finding in
+    " Fortify Source functions: no, only unprotected functions found!")
+        [ -z "$unfortified" ] || fail "unfortified calls of" $unfortified
+        compiled_with -D_FORTIFY_SOURCE= || fail "a compile went without -D_FORTIFY_SOURCE"
+        ;;
+    " Control flow integrity: no, not found!")
+        ! printf '%s\n' "$start_files" | grep -q 'feature: IBT, SHSTK' ||
+            fail "not marked for control-flow protection, though the start files are"
+        compiled_with -fcf-protection || fail "a compile went without -fcf-protection"
+        ;;
+    *) fail "hardening-check:$finding" ;;
+    esac
+done
