@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form1.h"
 
-#include "core/AddRequest.h"
+#include "core/FieldLayout.h"
 #include "core/Messages.h"
 #include "core/Zeichnen.h"
 #include "ui/AppIcon.h"
@@ -31,6 +31,7 @@ constexpr int controlTop = 240;
 const QString label1Caption = QStringLiteral("Film-/Chipformat:");
 const QString label3Caption = QStringLiteral("Objektivbrennweite:");
 const QString millimetreLine = QStringLiteral("\n(mm)");
+const QString nothingDrawn = QStringLiteral("Keine Felder gezeichnet");
 
 // Frame-relative twips geometry of one control of the input row.
 struct Placement {
@@ -96,7 +97,7 @@ QAccessibleInterface* accessibleForm1(const QString& className, QObject* object)
 
 Form1::Form1(MessageService* messages, QWidget* parent)
     : QWidget(parent), qtMessages_(this, sound_, QGuiApplication::platformName()),
-      messages_(messages ? *messages : qtMessages_), canvas_(*this) {
+      messages_(messages ? *messages : qtMessages_), canvas_(*this), announcer_(*this) {
     // Qt keeps one copy of each factory, however many windows install it.
     QAccessible::installFactory(accessibleForm1);
     setObjectName(QStringLiteral("Form1"));
@@ -227,7 +228,7 @@ void Form1::Zeichnen() {
 void Form1::describeDrawing() {
     const QStringList labels = drawnLabels();
     const QString description =
-        labels.isEmpty() ? QStringLiteral("Keine Felder gezeichnet")
+        labels.isEmpty() ? nothingDrawn
                          : QStringLiteral("Gezeichnete Felder:\n") + labels.join(QLatin1Char('\n'));
     if (description == accessibleDescription()) {
         return;
@@ -242,7 +243,19 @@ void Form1::CommandOK_Click() {
                                           toCore(TextFilmH->text()), toCore(TextBrennw->text()));
     if (isAccepted(outcome)) {
         Zeichnen();
+        announceAdded(outcome);
     }
+}
+
+// The window's description changes too, but a screen reader speaks that only when the window
+// has the focus, and then every field at once; the announcement names the one field that came.
+void Form1::announceAdded(AddOutcome outcome) {
+    if (outcome == AddOutcome::AlreadyStored) {
+        announcer_.announce(QStringLiteral("Feld schon gezeichnet"));
+        return;
+    }
+    // A new combination is always the last entry, also where it took the place of entry 999.
+    announcer_.announce(fromCore(fieldLabel(Liste, Z(), decimalSeparator())));
 }
 
 void Form1::CommandDel_Click() {
@@ -251,6 +264,7 @@ void Form1::CommandDel_Click() {
     if (answer == MessageAnswer::Ok) {
         Liste.clear();
         Zeichnen(); // an empty table draws nothing
+        announcer_.announce(nothingDrawn);
     }
 }
 
