@@ -19,9 +19,10 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dej
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), the
 # warning sound on a headless Wayland compositor, and the windows as a screen reader reads them
-# through the accessibility bus on a virtual X server.
+# through the accessibility bus on a virtual X server, and under the Orca screen reader with a
+# window manager, typed at with xdotool.
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi
+	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi orca openbox xdotool
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth
