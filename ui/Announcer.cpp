@@ -9,7 +9,7 @@ namespace tarvisol::ui {
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
-Announcer::Announcer(QWidget& window) : window_(window) {}
+Announcer::Announcer(QWidget& window) : QObject(&window), window_(window) {}
 
 Announcer::~Announcer() = default;
 
@@ -17,6 +17,7 @@ void Announcer::announce(const QString& message) {
     message_ = message;
     QAccessibleAnnouncementEvent event(&window_, message);
     QAccessible::updateAccessibility(&event);
+    emit announced(message);
 }
 
 void Announcer::setShowing(bool) {}
@@ -66,7 +67,7 @@ constexpr int showMilliseconds = 3000;
 } // namespace
 
 Announcer::Announcer(QWidget& window)
-    : window_(window), notification_(new NotificationAccessible(*this)) {
+    : QObject(&window), window_(window), notification_(new NotificationAccessible(*this)) {
     QAccessible::registerAccessibleInterface(notification_);
     hideTimer_.setSingleShot(true);
     hideTimer_.setInterval(showMilliseconds);
@@ -83,6 +84,7 @@ void Announcer::announce(const QString& message) {
     message_ = message;
     setShowing(true);
     hideTimer_.start();
+    emit announced(message);
 }
 
 void Announcer::setShowing(bool showing) {

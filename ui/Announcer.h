@@ -32,6 +32,10 @@ public:
     // Whether the momentary notification is up (never on Qt versions with the event).
     bool isShowing() const { return showing_; }
 
+signals:
+    // After each announcement has gone out.
+    void announced(const QString& message);
+
 private:
     void setShowing(bool showing);
 

@@ -5,6 +5,7 @@
 #include "ExpectedTexts.h"
 #include "WindowProbe.h"
 #include "WindowTest.h"
+#include "ui/Announcer.h"
 #include "ui/FormInfo.h"
 
 #include <QAccessible>
@@ -35,6 +36,16 @@ bool hasInk(const QPixmap& pixmap) {
         }
     }
     return false;
+}
+
+void runCommand(const WindowProbe& probe, const QString& command) {
+    if (command == "add" || command == "letters") {
+        probe.type("36", "24", command == "add" ? "50" : "abc");
+        probe.clickAndAnswer("CommandOK", QMessageBox::Ok);
+    } else {
+        probe.clickAndAnswer("CommandDel",
+                             command == "delete" ? QMessageBox::Ok : QMessageBox::Cancel);
+    }
 }
 
 } // namespace
@@ -142,6 +153,35 @@ private slots:
         QCOMPARE(form.Z(), 0);
         QCOMPARE(accessibleText(&form, QAccessible::Description),
                  QStringLiteral("Keine Felder gezeichnet"));
+    }
+
+    // Commands: "add" the worked example, type "letters", "delete" or "keep" the fields.
+    void eachChangeIsAnnouncedOnce_data() {
+        const QString label = expected::workedExampleLabel;
+        addTextRows({"commands", "announcements"},
+                    {{"new field", "add", label},
+                     {"same field again", "add add", label + " | Feld schon gezeichnet"},
+                     {"rejected", "letters", ""},
+                     {"confirmed delete", "add delete", label + " | Keine Felder gezeichnet"},
+                     {"cancelled delete", "add keep", label}});
+    }
+
+    void eachChangeIsAnnouncedOnce() {
+        QFETCH(QString, commands);
+        QFETCH(QString, announcements);
+        Form1 form;
+        WindowProbe probe(form);
+        auto* announcer = form.findChild<tarvisol::ui::Announcer*>();
+        QVERIFY(announcer);
+        QSignalSpy spy(announcer, &tarvisol::ui::Announcer::announced);
+        for (const QString& command : commands.split(' ')) {
+            runCommand(probe, command);
+        }
+        QStringList announced;
+        for (const QList<QVariant>& arguments : spy) {
+            announced << arguments.at(0).toString();
+        }
+        QCOMPARE(announced.join(" | "), announcements);
     }
 
     // A rejected request draws nothing, so the description stays as it was.
