@@ -85,8 +85,8 @@ void FormInfo::Form_Activate() {
                                     : QString());
     const std::string text =
         infoText(mode, form1_.Liste, QDate::currentDate().year(), decimalSeparator());
+    // Also puts the caret back at the top.
     TextInfo->setPlainText(fromCore(text));
-    TextInfo->moveCursor(QTextCursor::Start);
     TextInfo->verticalScrollBar()->setValue(0);
 }
 
