@@ -56,11 +56,12 @@ Piece pieceAt(const QList<int>& starts, int length, int offset) {
     return {starts[index], next == starts.end() ? length : *next};
 }
 
-// Text queries answered from the whole text at once. Qt's own answer (QAccessibleTextInterface's
-// textAtOffset, textBeforeOffset and textAfterOffset, Qt 6.4 and 6.8) walks a boundary finder
-// until it reports the text's end, which it never does when asked at the end itself: a screen
-// reader asking for the word at the caret behind the last digit froze the tool at 100 % CPU for
-// good. Here the pieces are found first, by a walk that only moves forward, and then looked up.
+// Text queries answered from the whole text at once. Qt's own textAtOffset, which its line
+// edit uses (Qt 6.4.2, and 6.8.2 alike), walks a boundary finder on until the finder reports an
+// item's end, which it never does once it stands at the text's end: asked for a word or a
+// sentence at the end of the text (or at -1, which stands for it), the tool spun at 100 % CPU
+// for good. A screen reader asks just that for the word at the caret behind the last digit.
+// Here the pieces are found first, by a walk that only moves forward, and then looked up.
 class BoundedText : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     using QAccessibleWidget::QAccessibleWidget;
