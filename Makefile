@@ -11,9 +11,10 @@ JOBS ?= $(shell nproc)
 # has: the narrow caption font is in fonts-liberation on Debian 12, in a package of its own on
 # Debian 13 (where fonts-liberation holds version 2, without the narrow face).
 NARROW_FONT := fonts-liberation-sans-narrow|fonts-liberation
-# Building and running the window.
+# Building and running the window; Qt's own German texts (its buttons and menus) come from the
+# translations package, under the same name on Debian 12 and 13.
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dejavu-core \
-	$(NARROW_FONT)
+	$(NARROW_FONT) qt6-translations-l10n
 # dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
 # the package (and tells the packaging which of its checks this release has).
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian

@@ -4,14 +4,13 @@
 #include "core/FieldLayout.h"
 #include "core/Messages.h"
 #include "core/Zeichnen.h"
+#include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
 #include "ui/CaptionFont.h"
 #include "ui/CoreText.h"
 #include "ui/FormInfo.h"
 #include "ui/Twips.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -19,6 +18,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tarvisol::ui {
 
@@ -83,23 +83,12 @@ void describe(QWidget* control, const QString& name, const QString& description)
     control->setAccessibleDescription(description);
 }
 
-// Qt exposes a plain top-level widget as a filler; a screen reader announces and lists Form1 as
-// the application's window only when it is a frame, as the main windows of other tools are.
-QAccessibleInterface* accessibleForm1(const QString& className, QObject* object) {
-    if (className != QLatin1String(Form1::staticMetaObject.className()) ||
-        !object->isWidgetType()) {
-        return nullptr;
-    }
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-}
-
 } // namespace
 
 Form1::Form1(MessageService* messages, QWidget* parent)
     : QWidget(parent), qtMessages_(this, sound_, QGuiApplication::platformName()),
       messages_(messages ? *messages : qtMessages_), canvas_(*this), announcer_(*this) {
-    // Qt keeps one copy of each factory, however many windows install it.
-    QAccessible::installFactory(accessibleForm1);
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvisol"));
     setWindowIcon(applicationIcon());
@@ -166,6 +155,9 @@ void Form1::buildControls() {
     connect(CommandDel, &QPushButton::clicked, this, &Form1::CommandDel_Click);
     connect(CommandListe, &QPushButton::clicked, this, &Form1::CommandListe_Click);
     connect(CommandHilfe, &QPushButton::clicked, this, &Form1::CommandHilfe_Click);
+    // F1 is where a desktop user looks for help first.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &Form1::CommandHilfe_Click);
 }
 
 void Form1::placeControls() {
