@@ -85,17 +85,18 @@ class Speech:
 
 
 def matches_heard(matches, heard):
-    """`matches` judges one utterance, or with `in_order` the whole sequence."""
+    """`matches` judges one utterance, or, where it says so, the whole sequence."""
     if getattr(matches, "judges_sequence", False):
         return matches(heard)
     return any(matches(u) for u in heard)
 
 
-def in_order(first, then):
-    """An utterance matching `then` after one matching `first`."""
+def apart_from_window(words):
+    """An utterance with `words` that is not the window's description, which Orca 43 reads
+    right after the window's name whenever the window becomes active again."""
     def matches(heard):
-        starts = [i for i, u in enumerate(heard) if first(u)]
-        return bool(starts) and any(then(u) for u in heard[starts[0] + 1:])
+        return any(words in u and not (i > 0 and heard[i - 1].startswith("Tarvisol"))
+                   for i, u in enumerate(heard))
     matches.judges_sequence = True
     return matches
 
@@ -244,11 +245,8 @@ def run(session):
     expect(session, "the delete question is read", says("wirklich löschen"), "Tab", "space")
     expect(session, 'its second button reads "Abbrechen"', says(rf"^Abbrechen {BUTTON}"),
            "Tab")
-    # Orca 43 reads the window's description as the question closes, before the focus; the
-    # announcement follows the focus.
     expect(session, f'a confirmed "löschen" is announced: "{NOTHING_DRAWN}"',
-           in_order(says(rf"^löschen {BUTTON}"), lambda u: NOTHING_DRAWN in u), "shift+Tab",
-           "Return")
+           apart_from_window(NOTHING_DRAWN), "shift+Tab", "Return")
 
     # Word navigation, as Orca reads words, then one more key that must still be answered.
     expect(session, "back in the width box", says(r"Film-/Chipformat|Formatbreite"),
