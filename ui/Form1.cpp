@@ -239,8 +239,8 @@ void Form1::CommandOK_Click() {
     }
 }
 
-// The window's description changes too, but a screen reader speaks that only when the window
-// has the focus, and then every field at once; the announcement names the one field that came.
+// The window's description changes too, but not every screen reader speaks that, and one that
+// does reads every field drawn; the announcement names the one field that came.
 void Form1::announceAdded(AddOutcome outcome) {
     if (outcome == AddOutcome::AlreadyStored) {
         announcer_.announce(QStringLiteral("Feld schon gezeichnet"));
