@@ -47,18 +47,8 @@ def bounded(what, call):
 
 
 def text_objects(root):
-    found = []
-
-    def visit(accessible):
-        if accessible is None:
-            return
-        if "Text" in pyatspi.utils.listInterfaces(accessible):
-            found.append(accessible)
-        for child in accessible:
-            visit(child)
-
-    visit(root)
-    return found
+    candidates = [root] + pyatspi.findAllDescendants(root, lambda accessible: True)
+    return [a for a in candidates if "Text" in pyatspi.utils.listInterfaces(a)]
 
 
 def sweep(accessible, problems):
@@ -103,27 +93,25 @@ def press(window, button):
     bounded(f"press {button}", lambda: named(window, "push button", button).queryAction().doAction(0))
 
 
-def modal(app, role, timeout=10.0):
+def wait_until(what, condition, timeout=10.0):
     deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = [w for w in app if w is not None and role_name(w) == role]
-        if found:
-            return found[0]
-        time.sleep(0.1)
-    raise Stuck(f"no {role} appeared")
-
-
-def close_with_escape(app, timeout=10.0):
-    pyatspi.Registry.generateKeyboardEvent(0xFF1B, None, pyatspi.KEY_SYM)
-    deadline = time.monotonic() + timeout
-    while bounded("window count", lambda: app.childCount) > 1:
+    while not condition():
         if time.monotonic() > deadline:
-            raise Stuck("Escape left a window open")
+            raise Stuck(f"waited in vain: {what}")
         time.sleep(0.1)
 
 
-def run(app):
-    problems = []
+def modal(app, role):
+    wait_until(f"a {role}", lambda: bounded("window count", lambda: app.childCount) > 1)
+    return next(w for w in app if w is not None and role_name(w) == role)
+
+
+def close_with_escape(app):
+    pyatspi.Registry.generateKeyboardEvent(0xFF1B, None, pyatspi.KEY_SYM)
+    wait_until("Escape closing the window", lambda: app.childCount == 1)
+
+
+def run(app, problems):
     window = app[0]
     swept = sweep_all(window, problems)
     press(window, "hinzufügen")
@@ -143,7 +131,6 @@ def run(app):
         close_with_escape(app)
     name = bounded("the window's name afterwards", lambda: window.name)
     print(f"{swept} characters swept; the tool still answers: {name!r}")
-    return problems
 
 
 def main(tool):
@@ -157,10 +144,11 @@ def main(tool):
             return 1
         Atspi.set_timeout(CALL_LIMIT_MS, CALL_LIMIT_MS)
         started = time.monotonic()
+        problems = []
         try:
-            problems = run(app)
+            run(app, problems)
         except Stuck as stuck:
-            problems = [f"stuck: {stuck}"]
+            problems.append(f"stuck: {stuck}")
             print(f"FAIL the tool stopped answering; it {'runs' if process.poll() is None else 'ended'}")
         print(f"swept in {time.monotonic() - started:.1f} s")
         for problem in problems:
