@@ -54,6 +54,7 @@ def text_objects(root):
 def sweep(accessible, problems):
     """Every query once; the attribute runs must cover the text without a gap."""
     what = f"{role_name(accessible)} '{accessible.name}'"
+    started = time.monotonic()
     text = bounded(f"{what} Text", accessible.queryText)
     length = bounded(f"{what} characterCount", lambda: text.characterCount)
     whole = bounded(f"{what} getText", lambda: text.getText(0, -1))
@@ -79,7 +80,7 @@ def sweep(accessible, problems):
             bounded(f"{at} text at, {name}", lambda: text.getTextAtOffset(offset, boundary))
             bounded(f"{at} text before, {name}", lambda: text.getTextBeforeOffset(offset, boundary))
             bounded(f"{at} text after, {name}", lambda: text.getTextAfterOffset(offset, boundary))
-    print(f"ok   {what}: {length} characters")
+    print(f"ok   {what}: {length} characters in {time.monotonic() - started:.1f} s")
     return length
 
 
