@@ -91,7 +91,8 @@ def sweep_all(root, problems):
 
 
 def press(window, button):
-    bounded(f"press {button}", lambda: named(window, "push button", button).queryAction().doAction(0))
+    action = bounded(f"find {button}", lambda: named(window, "push button", button).queryAction())
+    bounded(f"press {button}", lambda: action.doAction(0))
 
 
 def wait_until(what, condition, timeout=10.0):
@@ -150,7 +151,8 @@ def main(tool):
             run(app, problems)
         except Stuck as stuck:
             problems.append(f"stuck: {stuck}")
-            print(f"FAIL the tool stopped answering; it {'runs' if process.poll() is None else 'ended'}")
+            state = "still runs" if process.poll() is None else "has ended"
+            print(f"FAIL the tool stopped answering; its process {state}")
         print(f"swept in {time.monotonic() - started:.1f} s")
         for problem in problems:
             print(f"FAIL {problem}")
