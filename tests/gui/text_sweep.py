@@ -47,23 +47,14 @@ def bounded(what, call):
 
 
 def text_objects(root):
-    found = []
-
-    def visit(accessible):
-        if accessible is None:
-            return
-        if "Text" in pyatspi.utils.listInterfaces(accessible):
-            found.append(accessible)
-        for child in accessible:
-            visit(child)
-
-    visit(root)
-    return found
+    candidates = [root] + pyatspi.findAllDescendants(root, lambda accessible: True)
+    return [a for a in candidates if "Text" in pyatspi.utils.listInterfaces(a)]
 
 
 def sweep(accessible, problems):
     """Every query once; the attribute runs must cover the text without a gap."""
     what = f"{role_name(accessible)} '{accessible.name}'"
+    started = time.monotonic()
     text = bounded(f"{what} Text", accessible.queryText)
     length = bounded(f"{what} characterCount", lambda: text.characterCount)
     whole = bounded(f"{what} getText", lambda: text.getText(0, -1))
@@ -89,7 +80,7 @@ def sweep(accessible, problems):
             bounded(f"{at} text at, {name}", lambda: text.getTextAtOffset(offset, boundary))
             bounded(f"{at} text before, {name}", lambda: text.getTextBeforeOffset(offset, boundary))
             bounded(f"{at} text after, {name}", lambda: text.getTextAfterOffset(offset, boundary))
-    print(f"ok   {what}: {length} characters")
+    print(f"ok   {what}: {length} characters in {time.monotonic() - started:.1f} s")
     return length
 
 
@@ -100,30 +91,29 @@ def sweep_all(root, problems):
 
 
 def press(window, button):
-    bounded(f"press {button}", lambda: named(window, "push button", button).queryAction().doAction(0))
+    action = bounded(f"find {button}", lambda: named(window, "push button", button).queryAction())
+    bounded(f"press {button}", lambda: action.doAction(0))
 
 
-def modal(app, role, timeout=10.0):
+def wait_until(what, condition, timeout=10.0):
     deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = [w for w in app if w is not None and role_name(w) == role]
-        if found:
-            return found[0]
-        time.sleep(0.1)
-    raise Stuck(f"no {role} appeared")
-
-
-def close_with_escape(app, timeout=10.0):
-    pyatspi.Registry.generateKeyboardEvent(0xFF1B, None, pyatspi.KEY_SYM)
-    deadline = time.monotonic() + timeout
-    while bounded("window count", lambda: app.childCount) > 1:
+    while not condition():
         if time.monotonic() > deadline:
-            raise Stuck("Escape left a window open")
+            raise Stuck(f"waited in vain: {what}")
         time.sleep(0.1)
 
 
-def run(app):
-    problems = []
+def modal(app, role):
+    wait_until(f"a {role}", lambda: bounded("window count", lambda: app.childCount) > 1)
+    return next(w for w in app if w is not None and role_name(w) == role)
+
+
+def close_with_escape(app):
+    pyatspi.Registry.generateKeyboardEvent(0xFF1B, None, pyatspi.KEY_SYM)
+    wait_until("Escape closing the window", lambda: app.childCount == 1)
+
+
+def run(app, problems):
     window = app[0]
     swept = sweep_all(window, problems)
     press(window, "hinzufügen")
@@ -143,7 +133,6 @@ def run(app):
         close_with_escape(app)
     name = bounded("the window's name afterwards", lambda: window.name)
     print(f"{swept} characters swept; the tool still answers: {name!r}")
-    return problems
 
 
 def main(tool):
@@ -157,11 +146,13 @@ def main(tool):
             return 1
         Atspi.set_timeout(CALL_LIMIT_MS, CALL_LIMIT_MS)
         started = time.monotonic()
+        problems = []
         try:
-            problems = run(app)
+            run(app, problems)
         except Stuck as stuck:
-            problems = [f"stuck: {stuck}"]
-            print(f"FAIL the tool stopped answering; it {'runs' if process.poll() is None else 'ended'}")
+            problems.append(f"stuck: {stuck}")
+            state = "still runs" if process.poll() is None else "has ended"
+            print(f"FAIL the tool stopped answering; its process {state}")
         print(f"swept in {time.monotonic() - started:.1f} s")
         for problem in problems:
             print(f"FAIL {problem}")
