@@ -11,17 +11,21 @@ JOBS ?= $(shell nproc)
 # has: the narrow caption font is in fonts-liberation on Debian 12, in a package of its own on
 # Debian 13 (where fonts-liberation holds version 2, without the narrow face).
 NARROW_FONT := fonts-liberation-sans-narrow|fonts-liberation
-# Building and running the window; dpkg-buildflags gives every build Debian's hardening.
+# Building and running the window; dpkg-buildflags gives every build Debian's hardening, and
+# Qt's own German texts (its buttons and menus) come from the translations package, under the
+# same name on Debian 12 and 13.
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dejavu-core \
-	$(NARROW_FONT) dpkg-dev
+	$(NARROW_FONT) dpkg-dev qt6-translations-l10n
 # dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
 # the package (and tells the packaging which of its checks this release has).
 PACKAGE_PACKAGES := $(RUN_PACKAGES) file lintian
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), the
 # warning sound on a headless Wayland compositor, and the windows as a screen reader reads them
-# through the accessibility bus on a virtual X server; hardening-check (devscripts) on the package.
+# through the accessibility bus on a virtual X server, and under the Orca screen reader with a
+# window manager, typed at with xdotool; hardening-check (devscripts) on the package.
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi devscripts
+	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi orca openbox xdotool \
+	devscripts
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth

@@ -18,6 +18,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's German texts, which the tool loads at start: a data package that no library check finds.
+# Debian 12 and 13 name it alike.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The input row's narrow caption font. Without it the captions shrink in the default font.
 # Debian 13 packages it on its own; Debian 12 has it in fonts-liberation before version 2.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)")

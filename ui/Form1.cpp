@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form1.h"
 
-#include "core/AddRequest.h"
+#include "core/FieldLayout.h"
 #include "core/Messages.h"
 #include "core/Zeichnen.h"
+#include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
 #include "ui/CaptionFont.h"
 #include "ui/CoreText.h"
 #include "ui/FormInfo.h"
 #include "ui/Twips.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -19,6 +18,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tarvisol::ui {
 
@@ -31,6 +31,7 @@ constexpr int controlTop = 240;
 const QString label1Caption = QStringLiteral("Film-/Chipformat:");
 const QString label3Caption = QStringLiteral("Objektivbrennweite:");
 const QString millimetreLine = QStringLiteral("\n(mm)");
+const QString nothingDrawn = QStringLiteral("Keine Felder gezeichnet");
 
 // Frame-relative twips geometry of one control of the input row.
 struct Placement {
@@ -82,23 +83,12 @@ void describe(QWidget* control, const QString& name, const QString& description)
     control->setAccessibleDescription(description);
 }
 
-// Qt exposes a plain top-level widget as a filler; a screen reader announces and lists Form1 as
-// the application's window only when it is a frame, as the main windows of other tools are.
-QAccessibleInterface* accessibleForm1(const QString& className, QObject* object) {
-    if (className != QLatin1String(Form1::staticMetaObject.className()) ||
-        !object->isWidgetType()) {
-        return nullptr;
-    }
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-}
-
 } // namespace
 
 Form1::Form1(MessageService* messages, QWidget* parent)
     : QWidget(parent), qtMessages_(this, sound_, QGuiApplication::platformName()),
-      messages_(messages ? *messages : qtMessages_), canvas_(*this) {
-    // Qt keeps one copy of each factory, however many windows install it.
-    QAccessible::installFactory(accessibleForm1);
+      messages_(messages ? *messages : qtMessages_), canvas_(*this), announcer_(*this) {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvisol"));
     setWindowIcon(applicationIcon());
@@ -165,6 +155,9 @@ void Form1::buildControls() {
     connect(CommandDel, &QPushButton::clicked, this, &Form1::CommandDel_Click);
     connect(CommandListe, &QPushButton::clicked, this, &Form1::CommandListe_Click);
     connect(CommandHilfe, &QPushButton::clicked, this, &Form1::CommandHilfe_Click);
+    // F1 is where a desktop user looks for help first.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &Form1::CommandHilfe_Click);
 }
 
 void Form1::placeControls() {
@@ -227,7 +220,7 @@ void Form1::Zeichnen() {
 void Form1::describeDrawing() {
     const QStringList labels = drawnLabels();
     const QString description =
-        labels.isEmpty() ? QStringLiteral("Keine Felder gezeichnet")
+        labels.isEmpty() ? nothingDrawn
                          : QStringLiteral("Gezeichnete Felder:\n") + labels.join(QLatin1Char('\n'));
     if (description == accessibleDescription()) {
         return;
@@ -242,7 +235,19 @@ void Form1::CommandOK_Click() {
                                           toCore(TextFilmH->text()), toCore(TextBrennw->text()));
     if (isAccepted(outcome)) {
         Zeichnen();
+        announceAdded(outcome);
     }
+}
+
+// The window's description changes too, but not every screen reader speaks that, and one that
+// does reads every field drawn; the announcement names the one field that came.
+void Form1::announceAdded(AddOutcome outcome) {
+    if (outcome == AddOutcome::AlreadyStored) {
+        announcer_.announce(QStringLiteral("Feld schon gezeichnet"));
+        return;
+    }
+    // A new combination is always the last entry, also where it took the place of entry 999.
+    announcer_.announce(fromCore(fieldLabel(Liste, Z(), decimalSeparator())));
 }
 
 void Form1::CommandDel_Click() {
@@ -251,6 +256,7 @@ void Form1::CommandDel_Click() {
     if (answer == MessageAnswer::Ok) {
         Liste.clear();
         Zeichnen(); // an empty table draws nothing
+        announcer_.announce(nothingDrawn);
     }
 }
 

@@ -11,11 +11,14 @@
 // through a MessageService (QtMessageService: the warning sound, which DesktopSound plays as
 // the window system allows, then a modal box) and stores new combinations in `Liste`. An
 // accepted request runs Zeichnen(): the core lays out every entry and draws it on a
-// RetainedCanvas, which keeps the drawing and paints it on every repaint.
+// RetainedCanvas, which keeps the drawing and paints it on every repaint. The Announcer then
+// tells a screen reader what the command changed.
 // "Liste" and "?" set `iTxt` and show FormInfo modally; FormInfo reads `Liste` and `iTxt`.
 
+#include "core/AddRequest.h"
 #include "core/EntryTable.h"
 #include "core/MessageService.h"
+#include "ui/Announcer.h"
 #include "ui/DesktopSound.h"
 #include "ui/QtMessageService.h"
 #include "ui/RetainedCanvas.h"
@@ -68,11 +71,13 @@ private:
     void placeControls();
     void showInfo();
     void describeDrawing();
+    void announceAdded(AddOutcome outcome);
 
     DesktopSound sound_;
     QtMessageService qtMessages_;
     MessageService& messages_;
     RetainedCanvas canvas_;
+    Announcer announcer_;
 
     QFrame* Frame1 = nullptr;
     QLabel* Label1 = nullptr;

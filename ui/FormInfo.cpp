@@ -39,6 +39,9 @@ FormInfo::FormInfo(Form1& form1)
     TextInfo->setObjectName(QStringLiteral("TextInfo"));
     TextInfo->setGeometry(twipsRect(*this, textLeft, textTop, textWidth, textHeight));
     TextInfo->setReadOnly(true);
+    // A caret that the arrow keys move line by line, so a screen reader reads the line it
+    // reaches; a keyboard user can select and copy a line as well.
+    TextInfo->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     TextInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     TextInfo->setWordWrapMode(QTextOption::WordWrap);
     TextInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -82,6 +85,7 @@ void FormInfo::Form_Activate() {
                                     : QString());
     const std::string text =
         infoText(mode, form1_.Liste, QDate::currentDate().year(), decimalSeparator());
+    // Also puts the caret back at the top.
     TextInfo->setPlainText(fromCore(text));
     TextInfo->verticalScrollBar()->setValue(0);
 }

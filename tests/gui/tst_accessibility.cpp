@@ -5,11 +5,15 @@
 #include "ExpectedTexts.h"
 #include "WindowProbe.h"
 #include "WindowTest.h"
+#include "ui/Announcer.h"
 #include "ui/FormInfo.h"
+#include "ui/GermanQtTexts.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenu>
 #include <QtTest>
+#include <memory>
 
 using tarvisol::ui::Form1;
 using tarvisol::ui::FormInfo;
@@ -25,6 +29,11 @@ QStringList descriptionLines(Form1& form) {
     return accessibleText(&form, QAccessible::Description).split(QLatin1Char('\n'));
 }
 
+struct Piece {
+    int start = -1;
+    int end = -1;
+};
+
 bool hasInk(const QPixmap& pixmap) {
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
@@ -37,12 +46,101 @@ bool hasInk(const QPixmap& pixmap) {
     return false;
 }
 
+void runCommand(const WindowProbe& probe, const QString& command) {
+    if (command == "add" || command == "letters") {
+        probe.type("36", "24", command == "add" ? "50" : "abc");
+        probe.clickAndAnswer("CommandOK", QMessageBox::Ok);
+    } else {
+        probe.clickAndAnswer("CommandDel",
+                             command == "delete" ? QMessageBox::Ok : QMessageBox::Cancel);
+    }
+}
+
 } // namespace
 
 class AccessibilityTest : public WindowTest {
     Q_OBJECT
 
 private slots:
+    // As the tool itself does at start.
+    void initTestCase() { QVERIFY(tarvisol::ui::loadGermanQtTexts()); }
+
+    // A frame role would make a screen reader take the input row for a window of its own.
+    void controlsHaveTheirRoles_data() {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::newRow("input row") << "Frame1" << QAccessible::Grouping;
+        QTest::newRow("text box") << "TextBrennw" << QAccessible::EditableText;
+    }
+
+    void controlsHaveTheirRoles() {
+        QFETCH(QString, object);
+        QFETCH(QAccessible::Role, role);
+        Form1 form;
+        QWidget* control = form.findChild<QWidget*>(object);
+        QVERIFY(control);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control)->role(), role);
+    }
+
+    // State: the info text just built. Action: Down. Expected: a caret at the top that moves to
+    // the start of the next line, so a screen reader reads the text line by line.
+    void infoTextHasAKeyboardCaret_data() {
+        addTextRows({"button"}, {{"Liste", "CommandListe"}, {"?", "CommandHilfe"}});
+    }
+
+    void infoTextHasAKeyboardCaret() {
+        QFETCH(QString, button);
+        Form1 form;
+        WindowProbe probe(form);
+        probe.click("CommandOK");
+        probe.type("24", "36", "100");
+        probe.click("CommandOK");
+        int caretAtStart = -1;
+        int caretAfterDown = -1;
+        Piece line;
+        Piece lineBefore;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            auto* text = modal->findChild<QPlainTextEdit*>(QStringLiteral("TextInfo"));
+            QAccessibleTextInterface* textIface =
+                QAccessible::queryAccessibleInterface(text)->textInterface();
+            text->moveCursor(QTextCursor::End);
+            static_cast<FormInfo*>(modal)->Form_Activate();
+            caretAtStart = textIface->cursorPosition();
+            QTest::keyClick(text, Qt::Key_Down);
+            caretAfterDown = textIface->cursorPosition();
+            textIface->textAtOffset(caretAfterDown, QAccessible::LineBoundary, &line.start,
+                                    &line.end);
+            textIface->textBeforeOffset(caretAfterDown, QAccessible::LineBoundary,
+                                        &lineBefore.start, &lineBefore.end);
+            modal->close();
+        });
+        probe.button(qPrintable(button))->click();
+        QVERIFY(answerer.answered() && !answerer.stuck());
+        QCOMPARE(caretAtStart, 0);
+        QVERIFY(caretAfterDown > 0);
+        QCOMPARE(line.start, caretAfterDown);
+        QCOMPARE(lineBefore.start, 0);
+    }
+
+    // Qt's own texts in German, whatever the locale: the delete question's second button and
+    // the first entry of a text box's context menu.
+    void qtTextsAreGerman() {
+        Form1 form;
+        WindowProbe probe(form);
+        const std::unique_ptr<QMenu> menu(probe.box("TextFilmQ")->createStandardContextMenu());
+        QCOMPARE(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
+                 QStringLiteral("&Rückgängig"));
+        QString cancel;
+        ModalAnswerer answerer([&cancel](QWidget* modal) {
+            QAbstractButton* button = static_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel);
+            cancel = button->text();
+            button->click();
+        });
+        probe.click("CommandDel");
+        QVERIFY(answerer.answered() && !answerer.stuck());
+        QCOMPARE(cancel, QStringLiteral("Abbrechen"));
+    }
+
     void controlsHaveGermanNamesAndDescriptions_data() {
         addTextRows(
             {"object", "name", "description"},
@@ -142,6 +240,35 @@ private slots:
         QCOMPARE(form.Z(), 0);
         QCOMPARE(accessibleText(&form, QAccessible::Description),
                  QStringLiteral("Keine Felder gezeichnet"));
+    }
+
+    // Commands: "add" the worked example, type "letters", "delete" or "keep" the fields.
+    void eachChangeIsAnnouncedOnce_data() {
+        const QString label = expected::workedExampleLabel;
+        addTextRows({"commands", "announcements"},
+                    {{"new field", "add", label},
+                     {"same field again", "add add", label + " | Feld schon gezeichnet"},
+                     {"rejected", "letters", ""},
+                     {"confirmed delete", "add delete", label + " | Keine Felder gezeichnet"},
+                     {"cancelled delete", "add keep", label}});
+    }
+
+    void eachChangeIsAnnouncedOnce() {
+        QFETCH(QString, commands);
+        QFETCH(QString, announcements);
+        Form1 form;
+        WindowProbe probe(form);
+        auto* announcer = form.findChild<tarvisol::ui::Announcer*>();
+        QVERIFY(announcer);
+        QSignalSpy spy(announcer, &tarvisol::ui::Announcer::announced);
+        for (const QString& command : commands.split(' ')) {
+            runCommand(probe, command);
+        }
+        QStringList announced;
+        for (const QList<QVariant>& arguments : spy) {
+            announced << arguments.at(0).toString();
+        }
+        QCOMPARE(announced.join(" | "), announcements);
     }
 
     // A rejected request draws nothing, so the description stays as it was.

@@ -37,20 +37,29 @@ class KeyboardTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Action: "Liste" or "?", then Escape. Expected: the info window closes by itself.
+    // Action: "Liste", "?" or F1, then Escape. Expected: the info window shows its text and
+    // closes by itself.
     void escapeClosesTheInfoWindow_data() {
-        addTextRows({"button"}, {{"Liste", "CommandListe"}, {"?", "CommandHilfe"}});
+        addTextRows({"button", "iTxt"},
+                    {{"Liste", "CommandListe", "l"}, {"?", "CommandHilfe", "h"}, {"F1", "", "h"}});
     }
 
     void escapeClosesTheInfoWindow() {
         QFETCH(QString, button);
+        QFETCH(QString, iTxt);
         Form1 form;
         QVERIFY(shown(form));
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         QString title;
         ModalAnswerer answerer(pressKey(Qt::Key_Escape, &title), 2000);
-        WindowProbe(form).click(qPrintable(button));
+        if (button.isEmpty()) {
+            QTest::keyClick(&form, Qt::Key_F1);
+        } else {
+            WindowProbe(form).click(qPrintable(button));
+        }
         QVERIFY(answerer.answered());
         QCOMPARE(title, QStringLiteral("Info"));
+        QCOMPARE(form.iTxt, iTxt);
         QVERIFY2(!answerer.stuck(), "Escape left the info window open");
     }
 

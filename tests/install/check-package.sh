@@ -26,13 +26,14 @@ echo "built $(basename "$deb")"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Version is $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-# Read off the executable by dpkg-shlibdeps. A release may add a suffix to a library's package
-# name (Debian 13's libqt6core6t64, for the 64-bit time_t change), so any suffix is let through.
+# The libraries are read off the executable by dpkg-shlibdeps; Qt's translations are stated. A
+# release may add a suffix to a library's package name (Debian 13's libqt6core6t64, for the
+# 64-bit time_t change), so any suffix is let through.
 names=" $(printf '%s' "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//' | tr '\n' ' ') "
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-translations-l10n; do
     case $names in
-    *" $library "* | *" $library"[a-z0-9]*" "*) ;;
-    *) fail "Depends lacks $library" ;;
+    *" $package "* | *" $package"[a-z0-9]*" "*) ;;
+    *) fail "Depends lacks $package" ;;
     esac
 done
 
