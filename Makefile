@@ -11,8 +11,9 @@ JOBS ?= $(shell nproc)
 # has: the narrow caption font is in fonts-liberation on Debian 12, in a package of its own on
 # Debian 13 (where fonts-liberation holds version 2, without the narrow face).
 NARROW_FONT := fonts-liberation-sans-narrow|fonts-liberation
-# Building and running the window.
-RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dejavu-core \
+# Building and running the window; the sound theme's library is opened only to play a theme
+# sound, so its run-time package suffices.
+RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra0 fonts-dejavu-core \
 	$(NARROW_FONT)
 # dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
 # the package (and tells the packaging which of its checks this release has).
@@ -21,7 +22,7 @@ PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian
 # warning sound on a headless Wayland compositor, and the windows as a screen reader reads them
 # through the accessibility bus on a virtual X server.
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi
+	weston qt6-wayland libcanberra-dev xvfb dbus-daemon at-spi2-core python3-pyatspi
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth
