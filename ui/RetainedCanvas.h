@@ -59,14 +59,13 @@ private:
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
     const QStaticText& laidOut(std::string_view text);
+    void forgetLayoutsOfAnotherFont();
 
     QWidget& area_;
     float textX_ = 0;
     float textY_ = 0;
     QVector<Outline> rectangles_;
     QVector<PrintedText> texts_;
-    void forgetLayoutsOfAnotherFont();
-
     using Layouts = std::map<std::string, QStaticText, std::less<>>;
     // Each label laid out once, by whichever comes first, measuring or printing it: shaping is
     // most of the drawing's cost, and a label is always both measured and printed. A new
