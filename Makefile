@@ -13,8 +13,9 @@ JOBS ?= $(shell nproc)
 NARROW_FONT := fonts-liberation-sans-narrow|fonts-liberation
 # Building and running the window; dpkg-buildflags gives every build Debian's hardening, and
 # Qt's own German texts (its buttons and menus) come from the translations package, under the
-# same name on Debian 12 and 13.
-RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra-dev fonts-dejavu-core \
+# same name on Debian 12 and 13. The sound theme's library is opened only to play a theme sound,
+# so its run-time package suffices.
+RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra0 fonts-dejavu-core \
 	$(NARROW_FONT) dpkg-dev qt6-translations-l10n
 # dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
 # the package (and tells the packaging which of its checks this release has).
@@ -24,8 +25,8 @@ PACKAGE_PACKAGES := $(RUN_PACKAGES) file lintian
 # through the accessibility bus on a virtual X server, and under the Orca screen reader with a
 # window manager, typed at with xdotool; hardening-check (devscripts) on the package.
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-	weston qt6-wayland xvfb dbus-daemon at-spi2-core python3-pyatspi orca openbox xdotool \
-	devscripts
+	weston qt6-wayland libcanberra-dev xvfb dbus-daemon at-spi2-core python3-pyatspi orca \
+	openbox xdotool devscripts
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QStaticText>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
@@ -73,6 +74,69 @@ void BM_PlainQPainter999(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlainQPainter999)->Unit(benchmark::kMillisecond)->Repetitions(drawingRepetitions);
+
+// A click at 999 entries as the user makes it: the window shows 998 fields, one combination is
+// added, and Zeichnen draws and paints all 999. Only the second drawing is timed.
+void BM_Click999(benchmark::State& state) {
+    Form1 form;
+    const auto before = benchTable(entries - 1);
+    const auto after = benchTable(entries);
+    QImage image = initialSizeImage(form);
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.Liste = before;
+        form.Zeichnen();
+        {
+            QPainter painter(&image);
+            form.paintDrawing(painter);
+        }
+        form.Liste = after;
+        state.ResumeTiming();
+        form.Zeichnen();
+        QPainter painter(&image);
+        form.paintDrawing(painter);
+    }
+}
+BENCHMARK(BM_Click999)->Unit(benchmark::kMillisecond)->Repetitions(drawingRepetitions);
+
+// The painting floor: the 999 outlines and labels of the same picture painted onto a cleared
+// image with every label shaped beforehand. No drawing of this picture can cost less; the
+// rest of a click is what it adds on top.
+void BM_PaintingFloor999(benchmark::State& state) {
+    Form1 form;
+    auto table = benchTable(entries);
+    FieldListCanvas fields;
+    tarvisol::Zeichnen(table, fields, ".");
+    const tarvisol::FieldLayout layout(table, initialAreaWidth, initialAreaHeight);
+    const QFont font = form.font();
+    QVector<QRectF> outlines;
+    QVector<QStaticText> labels;
+    QVector<QPointF> labelPositions;
+    for (std::size_t i = 0; i < fields.rectangles.size(); ++i) {
+        const auto& r = fields.rectangles[i];
+        outlines.append(QRectF(r.x / twipsPerPixel, r.y / twipsPerPixel, r.width / twipsPerPixel,
+                               r.height / twipsPerPixel));
+        QStaticText label(QString::fromStdString(fields.labels[i]));
+        label.setTextFormat(Qt::PlainText);
+        label.prepare(QTransform(), font);
+        labelPositions.append(QPointF(layout.centreX() / twipsPerPixel - label.size().width() / 2,
+                                      outlines.back().top()));
+        labels.append(label);
+    }
+    QImage image = initialSizeImage(form);
+    const QColor paper = form.palette().color(QPalette::Window);
+    for (auto _ : state) {
+        image.fill(paper);
+        QPainter painter(&image);
+        painter.setPen(form.palette().color(QPalette::WindowText));
+        painter.setFont(font);
+        painter.drawRects(outlines.constData(), int(outlines.size()));
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            painter.drawStaticText(labelPositions[i], labels[i]);
+        }
+    }
+}
+BENCHMARK(BM_PaintingFloor999)->Unit(benchmark::kMillisecond)->Repetitions(drawingRepetitions);
 
 // Uncovering the window: a repaint of what is already drawn.
 void BM_Repaint(benchmark::State& state) {

@@ -57,6 +57,7 @@ void MedianTable::Finalize() {
         }
     }
     printRatio("ratio Zeichnen / plain QPainter", "BM_Zeichnen999", "BM_PlainQPainter999");
+    printRatio("ratio click at 999 / painting floor", "BM_Click999", "BM_PaintingFloor999");
     printRatio("ratio repaint 999 / 1 fields", "BM_Repaint/999", "BM_Repaint/1");
     std::fflush(stdout);
 }

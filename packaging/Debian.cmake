@@ -23,7 +23,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The input row's narrow caption font. Without it the captions shrink in the default font.
 # Debian 13 packages it on its own; Debian 12 has it in fonts-liberation before version 2.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)")
+# The sound theme's library, which the tool opens only to play the warning sound on Wayland, so
+# dpkg-shlibdeps does not see it; without it the error box comes silently.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation-sans-narrow | fonts-liberation (<< 1:2), libcanberra0")
 set(CPACK_STRIP_FILES ON)
 # Drops the compilers' identification, adds what lintian needs on this release, and sets modes
 # and times independent of the caller's umask and clock.

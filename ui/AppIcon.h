@@ -10,6 +10,10 @@ namespace tarvisol::ui {
 // sizes, which Qt reads without any plugin.
 QIcon applicationIcon();
 
+// An icon of the PNG files in `folder`, each named with its size ("...-48.png"); a file is read
+// only when the icon's pixels are first asked for.
+QIcon iconFromFiles(const QString& folder);
+
 // The id the desktop knows the tool by: the name of its menu entry and of its icon.
 QString applicationId();
 

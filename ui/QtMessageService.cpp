@@ -4,15 +4,27 @@
 #include "ui/CoreText.h"
 
 #include <QMessageBox>
+#include <utility>
 
 namespace tarvisol::ui {
 
+QtMessageService::QtMessageService(QWidget* parent, SoundOutput& sound, QString platformName)
+    : parent_(parent), sound_(sound), platformName_(std::move(platformName)) {
+    if (themeSoundIsTheBell()) {
+        sound_.expectThemeEvents();
+    }
+}
+
+// Qt's Wayland platform has no bell: QApplication::beep() is silent there, so the sound theme's
+// bell takes its place. Everywhere else Qt's bell is kept, also where it is silent by design
+// (offscreen, for tests and rendering without a screen): a theme sound there would reach the
+// sound card of a machine nobody listens to.
+bool QtMessageService::themeSoundIsTheBell() const {
+    return platformName_.startsWith(QLatin1String("wayland"));
+}
+
 void QtMessageService::beep() {
-    // Qt's Wayland platform has no bell: QApplication::beep() is silent there, so the sound
-    // theme's bell takes its place. Everywhere else Qt's bell is kept, also where it is silent
-    // by design (offscreen, for tests and rendering without a screen): a theme sound there would
-    // reach the sound card of a machine nobody listens to.
-    if (platformName_.startsWith(QLatin1String("wayland"))) {
+    if (themeSoundIsTheBell()) {
         sound_.playThemeEvent("bell");
     } else {
         sound_.ringBell();

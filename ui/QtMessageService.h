@@ -5,7 +5,6 @@
 #include "ui/SoundOutput.h"
 
 #include <QString>
-#include <utility>
 
 class QWidget;
 
@@ -15,14 +14,15 @@ namespace tarvisol::ui {
 // window system's bell where it has one; `platformName` is Qt's name for the window system.
 class QtMessageService : public MessageService {
 public:
-    QtMessageService(QWidget* parent, SoundOutput& sound, QString platformName)
-        : parent_(parent), sound_(sound), platformName_(std::move(platformName)) {}
+    QtMessageService(QWidget* parent, SoundOutput& sound, QString platformName);
 
     void beep() override;
     MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                              MessageButtons buttons) override;
 
 private:
+    bool themeSoundIsTheBell() const;
+
     QWidget* parent_;
     SoundOutput& sound_;
     QString platformName_;

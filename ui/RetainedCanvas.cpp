@@ -14,7 +14,8 @@ namespace tarvisol::ui {
 void RetainedCanvas::clear() {
     rectangles_.clear();
     texts_.clear();
-    laidOut_.clear();
+    laidOutBefore_.clear();
+    laidOutBefore_.swap(laidOut_);
     cacheValid_ = false;
 }
 
@@ -37,15 +38,29 @@ void RetainedCanvas::drawRectangleOutline(float x, float y, float width, float h
     cacheValid_ = false;
 }
 
-const QStaticText& RetainedCanvas::laidOut(std::string_view text) {
-    auto known = laidOut_.find(text);
-    if (known == laidOut_.end()) {
-        QStaticText layout(fromCore(text));
-        layout.setTextFormat(Qt::PlainText);
-        layout.prepare(QTransform(), area_.font());
-        known = laidOut_.emplace(std::string(text), std::move(layout)).first;
+// Glyph advances depend on the font and, through hinting, on the device pixels they land on.
+void RetainedCanvas::forgetLayoutsOfAnotherFont() {
+    const qreal pixelRatio = area_.devicePixelRatioF();
+    if (area_.font() != layoutFont_ || pixelRatio != layoutPixelRatio_) {
+        laidOut_.clear();
+        laidOutBefore_.clear();
+        layoutFont_ = area_.font();
+        layoutPixelRatio_ = pixelRatio;
     }
-    return known->second;
+}
+
+const QStaticText& RetainedCanvas::laidOut(std::string_view text) {
+    forgetLayoutsOfAnotherFont();
+    if (auto known = laidOut_.find(text); known != laidOut_.end()) {
+        return known->second;
+    }
+    if (auto before = laidOutBefore_.find(text); before != laidOutBefore_.end()) {
+        return laidOut_.insert(laidOutBefore_.extract(before)).position->second;
+    }
+    QStaticText layout(fromCore(text));
+    layout.setTextFormat(Qt::PlainText);
+    layout.prepare(QTransform(), layoutFont_);
+    return laidOut_.emplace(std::string(text), std::move(layout)).first->second;
 }
 
 float RetainedCanvas::textWidth(std::string_view text) {

@@ -59,16 +59,23 @@ private:
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
     const QStaticText& laidOut(std::string_view text);
+    void forgetLayoutsOfAnotherFont();
 
     QWidget& area_;
     float textX_ = 0;
     float textY_ = 0;
     QVector<Outline> rectangles_;
     QVector<PrintedText> texts_;
-    // Each label of a drawing laid out once, by whichever comes first, measuring or printing
-    // it; kept until the next clear. Shaping is most of the drawing's cost, and a label is
-    // always both measured and printed.
-    std::map<std::string, QStaticText, std::less<>> laidOut_;
+    using Layouts = std::map<std::string, QStaticText, std::less<>>;
+    // Each label laid out once, by whichever comes first, measuring or printing it: shaping is
+    // most of the drawing's cost, and a label is always both measured and printed. A new
+    // drawing mostly repeats the labels of the one before, so those move over to it instead of
+    // being shaped again; labels the new drawing leaves unused go at the clear after it.
+    Layouts laidOut_;       // by the drawing since the last clear
+    Layouts laidOutBefore_; // by the drawing before it
+    // What the layouts were shaped for; any change shapes every label afresh.
+    QFont layoutFont_;
+    qreal layoutPixelRatio_ = 0;
     QPixmap cache_;
     bool cacheValid_ = false;
     qint64 renderedPalette_ = 0; // the cache key of the palette the cache was rendered with

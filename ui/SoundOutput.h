@@ -15,6 +15,10 @@ public:
 
     // An event sound of the user's sound theme, named by its event id ("bell").
     virtual void playThemeEvent(const std::string& eventId) = 0;
+
+    // Told once, early, where theme sounds will stand in for the bell: time to fetch what the
+    // first of them needs without anyone waiting for it.
+    virtual void expectThemeEvents() {}
 };
 
 } // namespace tarvisol::ui

@@ -97,24 +97,31 @@ private slots:
         QTest::addColumn<QString>("focalLength");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QStringList>("heardThenSeen");
+        // Only this library's absence is heard: a real one would play in earnest.
+        QTest::addColumn<QString>("soundLibrary");
         const QStringList bell{"bell", "box Fehler"};
         const QStringList themeBell{"theme bell", "box Fehler"};
         QTest::newRow("X11 rings its bell") << "xcb"
                                             << "abc"
-                                            << "CommandOK" << bell;
+                                            << "CommandOK" << bell << QString();
         QTest::newRow("Wayland has none") << "wayland"
                                           << "abc"
-                                          << "CommandOK" << themeBell;
+                                          << "CommandOK" << themeBell << QString();
         QTest::newRow("Wayland through EGL") << "wayland-egl"
                                              << "99999"
-                                             << "CommandOK" << themeBell;
+                                             << "CommandOK" << themeBell << QString();
         // Qt's silent bell: nobody listens to a window drawn without a screen.
         QTest::newRow("offscreen") << "offscreen"
                                    << "abc"
-                                   << "CommandOK" << bell;
-        QTest::newRow("a question makes no sound") << "wayland"
-                                                   << "50"
-                                                   << "CommandDel" << QStringList{"box löschen"};
+                                   << "CommandOK" << bell << QString();
+        QTest::newRow("a question makes no sound")
+            << "wayland"
+            << "50"
+            << "CommandDel" << QStringList{"box löschen"} << QString();
+        QTest::newRow("Wayland without the sound library")
+            << "wayland"
+            << "abc"
+            << "CommandOK" << QStringList{"box Fehler"} << "tarvisol-no-such-sound-library";
     }
 
     // State: the window on the given window system. Action: a rejected request, or "löschen".
@@ -124,8 +131,12 @@ private slots:
         QFETCH(QString, focalLength);
         QFETCH(QString, command);
         QFETCH(QStringList, heardThenSeen);
+        QFETCH(QString, soundLibrary);
         QStringList log;
-        SoundRecorder sound(log);
+        SoundRecorder recorder(log);
+        tarvisol::ui::DesktopSound desktop(soundLibrary);
+        tarvisol::ui::SoundOutput& sound =
+            soundLibrary.isEmpty() ? static_cast<tarvisol::ui::SoundOutput&>(recorder) : desktop;
         tarvisol::ui::QtMessageService messages(nullptr, sound, platform);
         Form1 form(&messages);
         WindowProbe probe(form);

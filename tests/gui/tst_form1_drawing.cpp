@@ -111,6 +111,33 @@ private slots:
         QCOMPARE(canvas.printedTexts(), (QStringList{label, QStringLiteral("5x5")}));
     }
 
+    void labelsKeptFromTheDrawingBeforeMatchFreshOnes_data() {
+        QTest::addColumn<double>("fontGrowth");
+        QTest::newRow("same font") << 1.0;
+        QTest::newRow("after a font change") << 1.5;
+    }
+    // State: two fields drawn, then the window's font changed by the given factor. Action: a
+    // third field drawn, reusing the labels of the first two where it may. Expected: the very
+    // picture a window shows that draws all three at once in its final font.
+    void labelsKeptFromTheDrawingBeforeMatchFreshOnes() {
+        QFETCH(double, fontGrowth);
+        using tarvisol::testing::tableOf;
+        Form1 redrawn;
+        redrawn.Liste = tableOf({{36, 24, 50}, {24, 36, 35}});
+        redrawn.Zeichnen();
+        QFont font = redrawn.font();
+        font.setPointSizeF(font.pointSizeF() * fontGrowth);
+        redrawn.setFont(font);
+        redrawn.Liste.store(6, 6, 80);
+        redrawn.Zeichnen();
+        Form1 fresh;
+        fresh.setFont(font);
+        fresh.Liste = redrawn.Liste;
+        fresh.Zeichnen();
+        QCOMPARE(fresh.drawnLabels().size(), 3);
+        QCOMPARE(WindowProbe(redrawn).picture(), WindowProbe(fresh).picture());
+    }
+
     // Action: resize without "hinzufügen". Expected: the picture stays as it was drawn.
     // Action: "hinzufügen". Expected: the same field drawn to the new size, nothing stored.
     void resizeKeepsPictureUntilNextAdd() {

@@ -3,6 +3,7 @@
 
 #include "WindowProbe.h"
 #include "WindowTest.h"
+#include "ui/AppIcon.h"
 #include "ui/CaptionFont.h"
 
 #include <QFontInfo>
@@ -186,6 +187,22 @@ private slots:
         }
         QCOMPARE(form.Z(), 3);
         QCOMPARE(form.drawnLabels().size(), 3);
+    }
+
+    // The window icon's files are read when its pixels are first asked for, not when it is
+    // made (Qt 6.4 reads them at once): a file changed in between shows its new content.
+    void iconFilesAreReadAtTheFirstPaint() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString file = folder.filePath(QStringLiteral("icon-16.png"));
+        QImage image(16, 16, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(file));
+        const QIcon icon = tarvisol::ui::iconFromFiles(folder.path());
+        QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
+        image.fill(Qt::blue);
+        QVERIFY(image.save(file));
+        QCOMPARE(icon.pixmap(QSize(16, 16)).toImage().pixel(8, 8), QColor(Qt::blue).rgb());
     }
 };
 

@@ -37,6 +37,14 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-transl
     esac
 done
 
+# The sound theme's library is opened only when a theme sound plays, so it is recommended, not
+# depended on.
+case $names in *" libcanberra"*) fail "Depends names the sound library: $depends" ;; esac
+case $(dpkg-deb -f "$deb" Recommends) in
+*libcanberra0*) ;;
+*) fail "Recommends lacks libcanberra0" ;;
+esac
+
 # lintian as Debian's archive runs it: no error and no warning (infos and pedantic notes are
 # let through).
 lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings"
