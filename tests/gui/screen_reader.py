@@ -86,6 +86,15 @@ def print_heard(title):
         print(f"   {kind} | {source} {shown}".rstrip())
 
 
+def start_on_bus(tool):
+    """Starts the tool on the X display with its accessibility always on; returns the process
+    and the tool's application on the bus, None where it never appeared."""
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                       LC_ALL="C.UTF-8", XDG_RUNTIME_DIR=tempfile.mkdtemp())
+    process = subprocess.Popen([tool], env=environment)
+    return process, find_application(process, os.path.basename(tool))
+
+
 def find_application(process, name, timeout=20.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline and process.poll() is None:
@@ -105,11 +114,8 @@ def of_kind(kind, source=None):
 
 
 def main(tool):
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                       LC_ALL="C.UTF-8", XDG_RUNTIME_DIR=tempfile.mkdtemp())
-    process = subprocess.Popen([tool], env=environment)
+    process, app = start_on_bus(tool)
     try:
-        app = find_application(process, os.path.basename(tool))
         if app is None:
             print("FAIL the tool never appeared on the accessibility bus")
             return 1

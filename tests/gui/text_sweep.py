@@ -8,16 +8,13 @@ so the sweep stops at the first one and names it.
 Usage: text_sweep.py TOOL (with DISPLAY set, inside a D-Bus session)
 """
 
-import os
-import subprocess
 import sys
-import tempfile
 import time
 
 import pyatspi
 from gi.repository import Atspi
 
-from screen_reader import find_application, named, role_name
+from screen_reader import named, role_name, start_on_bus
 
 CALL_LIMIT_MS = 3000
 BOUNDARIES = {
@@ -136,11 +133,8 @@ def run(app, problems):
 
 
 def main(tool):
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                       LC_ALL="C.UTF-8", XDG_RUNTIME_DIR=tempfile.mkdtemp())
-    process = subprocess.Popen([tool], env=environment)
+    process, app = start_on_bus(tool)
     try:
-        app = find_application(process, os.path.basename(tool))
         if app is None:
             print("FAIL the tool never appeared on the accessibility bus")
             return 1
