@@ -8,6 +8,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <numbers>
 #include <string>
 
 namespace tarvisol {
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, AngleOfViewTest,
                                            AngleCase{1000, 10, 177.70845472848603}));
 
 TEST(AngleOfViewTest, DiffersFromTheExactPiConversion) {
-    const double exact = 2 * std::atan(18.0 / 50.0) * 180 / M_PI;
+    const double exact = 2 * std::atan(18.0 / 50.0) * 180 / std::numbers::pi;
     EXPECT_NEAR(exact, 39.59775270904986, 1e-12);
     EXPECT_LT(angleOfView(36, 50), exact - 4e-6);
 }
