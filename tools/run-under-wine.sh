@@ -1,0 +1,68 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a Windows program under Wine, for CTest (the cross build's emulator) and by hand:
+#
+#   tools/run-under-wine.sh [--prefix DIR] [--path DIR]... PROGRAM.exe [ARGUMENTS]
+#   tools/run-under-wine.sh --prefix DIR          only make the prefix
+#
+# --prefix is the Wine prefix, made on first use (default $WINEPREFIX, else a folder beside
+# the program); --path adds a folder where Windows looks for libraries (Qt's, the compiler's).
+# The prefix's user gets a scratch home, since Wine writes menu entries and file associations
+# into the real one. The exit status is the program's.
+set -eu
+
+prefix=${WINEPREFIX:-}
+paths=""
+while [ $# -gt 0 ]; do
+    case $1 in
+    --prefix) prefix=$2; shift 2 ;;
+    --path) paths="$paths;Z:$(echo "$2" | tr / '\\')"; shift 2 ;;
+    *) break ;;
+    esac
+done
+program=${1:-}
+[ $# -eq 0 ] || shift
+if [ -z "$prefix" ]; then
+    [ -n "$program" ] || { echo "run-under-wine: no program and no prefix" >&2; exit 2; }
+    prefix=$(dirname "$program")/wine-prefix
+fi
+mkdir -p "$prefix"
+prefix=$(cd "$prefix" && pwd)
+
+# Debian 12's 64-bit loader lives in /usr/lib/wine, outside the path; elsewhere wine is on it.
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine || true)
+if [ -z "$wine" ]; then
+    echo "run-under-wine: no wine found (make test-windows installs it)" >&2
+    exit 1
+fi
+wineserver=$(command -v wineserver || true)
+[ -n "$wineserver" ] || wineserver=/usr/lib/wine/wineserver
+
+export WINEPREFIX="$prefix"
+export WINEDEBUG=${WINEDEBUG:--all}
+# No offer to download Wine's .NET and browser engines: nothing here uses them.
+export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
+export HOME="$prefix/home"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+export XDG_CACHE_HOME="$HOME/.cache"
+mkdir -p "$HOME"
+[ -z "$paths" ] || export WINEPATH="${paths#;}${WINEPATH:+;$WINEPATH}"
+
+# Several tests may start at once on a prefix not made yet: one makes it, the others wait.
+if [ ! -f "$prefix/system.reg" ]; then
+    (
+        flock 9
+        if [ ! -f "$prefix/system.reg" ]; then
+            "$wine" wineboot --init >/dev/null 2>&1
+            "$wineserver" -w
+        fi
+    ) 9>"$prefix.lock"
+fi
+
+[ -n "$program" ] || exit 0
+# Starting Wine's server costs seconds, running a program under a live one a fraction of that:
+# it stays up half a minute after the last program, so a test suite starts it about once. It
+# refuses (and need not) when one is up already.
+"$wineserver" -p30 2>/dev/null || true
+exec "$wine" "$program" "$@"
