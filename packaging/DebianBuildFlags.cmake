@@ -9,7 +9,8 @@
 # sanitizers check memory themselves, and fortified functions would pass by their checks.
 option(TARVISOL_DEBIAN_BUILD_FLAGS
        "Harden the build and map the build paths out, as Debian builds its packages" ON)
-if(NOT TARVISOL_DEBIAN_BUILD_FLAGS)
+# Debian's flags are made for Debian's own targets; a Windows build takes its own from the caller.
+if(NOT TARVISOL_DEBIAN_BUILD_FLAGS OR WIN32)
     return()
 endif()
 

@@ -1,0 +1,186 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows downloads as a user meets them, under Wine on a virtual X server with a window
+# manager, in a Wine prefix and home of their own:
+#
+#   check-installer.sh SETUP.exe PORTABLE.zip VERSION
+#
+# The installer runs silently for the current user; the installed tool starts from where it was
+# put, finding everything it loads beside it (no library path is given), on Qt's Windows
+# platform, and is driven by keyboard: a field added by Enter shows in "Liste" (read through
+# the clipboard, which Wine shares with X), "abc" brings the "Fehler" box. The silent
+# uninstaller then takes away every file, the Start-menu entry and the uninstall entry. The
+# portable zip's tool starts from a folder with a space in its name. Set
+# TARVISOL_WINE_SCREENSHOT to a .png path to keep a picture of the window with its field.
+set -eu
+
+setup=$(realpath "$1")
+portable=$(realpath "$2")
+version=$3
+here=$(cd "$(dirname "$0")" && pwd)
+wine_run="sh $here/../../tools/run-under-wine.sh"
+
+work=$(mktemp -d)
+prefix="$work/prefix"
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+pids=""
+finish() {
+    for pid in $pids; do
+        kill "$pid" 2>/dev/null || true
+    done
+    "$wineserver" -k 2>/dev/null || true
+    for pid in $pids; do
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap finish EXIT
+
+failures=0
+check() { # check DESCRIPTION COMMAND...
+    what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+# Waits up to 60 s for a window whose whole title is $1 and prints its id.
+find_window() {
+    tries=0
+    while [ "$tries" -lt 120 ]; do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        tries=$((tries + 1))
+        sleep 0.5
+    done
+    return 1
+}
+
+keys() {
+    for key in "$@"; do
+        xdotool key --clearmodifiers "$key"
+        sleep 0.3
+    done
+}
+
+# Lists drive C of the prefix, without what Wine itself changes as programs come and go.
+drive_c_files() {
+    (cd "$prefix/drive_c" && find . | grep -v -e '/Temp\(/\|$\)' -e '^\./windows\(/\|$\)' | sort)
+}
+
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" \
+    2>"$work/xvfb.log" &
+pids="$pids $!"
+tries=0
+while [ ! -s "$work/display" ]; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 100 ]; then
+        echo "Xvfb did not start:" >&2
+        cat "$work/xvfb.log" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+export DISPLAY=":$(head -n 1 "$work/display")"
+openbox >"$work/openbox.log" 2>&1 &
+pids="$pids $!"
+
+$wine_run --prefix "$prefix"
+drive_c_files >"$work/before"
+
+check "the silent installer succeeds" $wine_run --prefix "$prefix" "$setup" /S
+"$wineserver" -w
+installed=$(find "$prefix/drive_c/users" -type d -path '*/AppData/Local/Programs/Tarvisol' | head -n 1)
+check "the tool is installed in the user's own programs folder" test -f "$installed/tarvisol.exe"
+check "no test library is installed" test -z "$(find "$installed" -iname '*Test*.dll')"
+check "a Start-menu entry is made" test -n "$(find "$prefix/drive_c/users" -path \
+    '*/Start Menu/Programs/Tarvisol.lnk')"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvisol'
+$wine_run --prefix "$prefix" reg query "$uninstall_key" >"$work/key" 2>&1 || true
+check "the uninstall entry names the version $version" grep -q "DisplayVersion.*$version" "$work/key"
+check "the uninstall entry has a silent uninstall" grep -q 'QuietUninstallString.*/S' "$work/key"
+
+# The installed tool, as the Start menu starts it.
+QT_QPA_PLATFORM=windows $wine_run --prefix "$prefix" "$installed/tarvisol.exe" \
+    >"$work/tool.log" 2>&1 &
+tool=$!
+pids="$pids $tool"
+if main=$(find_window Tarvisol); then
+    echo "ok: the installed tool shows its window \"Tarvisol\""
+    xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+    sleep 1
+    # The boxes start with 36, 24 and 50 and the width box has the focus; Enter adds.
+    keys Return
+    sleep 2
+    if [ -n "${TARVISOL_WINE_SCREENSHOT:-}" ]; then
+        import -window root "$TARVISOL_WINE_SCREENSHOT"
+    fi
+    keys Tab Tab Tab Tab space
+    if info=$(find_window Info); then
+        sleep 1
+        printf '' | xclip -selection clipboard
+        keys ctrl+a ctrl+c
+        sleep 1
+        xclip -o -selection clipboard >"$work/list" 2>/dev/null || true
+        check 'the added field shows in "Liste"' \
+            grep -q "$(printf '^36x24\t50\t39.60 x 26.99°\t2375.9 x 1619.5')" "$work/list"
+        keys Escape
+    else
+        check 'the "Liste" window opens' false
+    fi
+    sleep 1
+    keys shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
+    xdotool type --delay 50 abc
+    keys Return
+    if box=$(find_window Fehler); then
+        echo 'ok: "abc" gives the "Fehler" box'
+        keys Return
+    else
+        check '"abc" gives the "Fehler" box' false
+    fi
+    keys alt+F4
+else
+    check 'the installed tool shows its window "Tarvisol"' false
+    cat "$work/tool.log"
+fi
+tries=0
+while kill -0 "$tool" 2>/dev/null && [ "$tries" -lt 30 ]; do
+    tries=$((tries + 1))
+    sleep 1
+done
+check "the tool ends when its window is closed" test "$tries" -lt 30
+
+# The uninstaller copies itself away and returns before that copy has finished deleting.
+check "the silent uninstaller succeeds" $wine_run --prefix "$prefix" "$installed/Uninstall.exe" /S
+"$wineserver" -w
+drive_c_files >"$work/after"
+check "uninstalling leaves no file behind" diff "$work/before" "$work/after"
+check "the uninstall entry is gone" sh -c "! $wine_run --prefix '$prefix' reg query \
+    '$uninstall_key' >/dev/null 2>&1"
+
+# The portable zip, unpacked where no installer put anything.
+mkdir -p "$work/Eigene Programme"
+unzip -q "$portable" -d "$work/Eigene Programme"
+unpacked=$(find "$work/Eigene Programme" -name tarvisol.exe | head -n 1)
+QT_QPA_PLATFORM=windows $wine_run --prefix "$prefix" "$unpacked" >"$work/portable.log" 2>&1 &
+portable_tool=$!
+pids="$pids $portable_tool"
+if main=$(find_window Tarvisol); then
+    echo "ok: the portable tool shows its window \"Tarvisol\""
+    xdotool windowactivate --sync "$main" 2>/dev/null || true
+    keys alt+F4
+else
+    check 'the portable tool shows its window "Tarvisol"' false
+    cat "$work/portable.log"
+fi
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
