@@ -5,7 +5,7 @@
 function(tarvisol_add_windows_resources target)
     find_program(TARVISOL_ICOTOOL icotool REQUIRED)
     set(icons ${PROJECT_SOURCE_DIR}/data/icons)
-    set(sizes 16 24 32 48 64 128)
+    set(sizes 16 24 32 48 64)
     set(pngs "")
     foreach(size IN LISTS sizes)
         list(APPEND pngs ${icons}/${TARVISOL_APP_ID}-${size}.png)
@@ -13,7 +13,7 @@ function(tarvisol_add_windows_resources target)
     set(large ${icons}/${TARVISOL_APP_ID}-256.png)
     add_custom_command(OUTPUT ${TARVISOL_WINDOWS_ICON}
                        COMMAND ${TARVISOL_ICOTOOL} --create --output=${TARVISOL_WINDOWS_ICON}
-                               ${pngs} --raw=${large}
+                               ${pngs} --raw=${icons}/${TARVISOL_APP_ID}-128.png --raw=${large}
                        DEPENDS ${pngs} ${large} VERBATIM)
 
     set(TARVISOL_ICO ${TARVISOL_WINDOWS_ICON})

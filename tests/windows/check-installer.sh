@@ -71,9 +71,11 @@ keys() {
     done
 }
 
-# Lists drive C of the prefix, without what Wine itself changes as programs come and go.
+# The files on drive C of the prefix, without what Wine itself changes as programs come and go.
+# Folders are left out: the installer makes the user's programs folder, a folder of Windows'
+# own that other programs share, and rightly leaves it; the tool's folder is checked itself.
 drive_c_files() {
-    (cd "$prefix/drive_c" && find . | grep -v -e '/Temp\(/\|$\)' -e '^\./windows\(/\|$\)' | sort)
+    (cd "$prefix/drive_c" && find . -type f | grep -v -e '/Temp/' -e '^\./windows/' | sort)
 }
 
 Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" \
@@ -163,6 +165,7 @@ check "the silent uninstaller succeeds" $wine_run --prefix "$prefix" "$installed
 "$wineserver" -w
 drive_c_files >"$work/after"
 check "uninstalling leaves no file behind" diff "$work/before" "$work/after"
+check "uninstalling removes the tool's folder" test ! -e "$installed"
 check "the uninstall entry is gone" sh -c "! $wine_run --prefix '$prefix' reg query \
     '$uninstall_key' >/dev/null 2>&1"
 
