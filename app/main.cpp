@@ -3,12 +3,11 @@
 #include "desktop/AppIcon.h"
 #include "desktop/DesktopWarningSound.h"
 #include "desktop/GermanQtTexts.h"
+#include "desktop/StartUp.h"
 #include "ui/Form1.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const auto application = tarvisol::desktop::startApplication(argc, argv);
     // Lets the desktop match the running window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(tarvisol::desktop::applicationId());
     tarvisol::desktop::loadGermanQtTexts();

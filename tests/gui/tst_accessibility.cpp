@@ -203,10 +203,10 @@ private slots:
              {"TextFilmQ", "TextFilmQ", "Formatbreite", "Breite des Film- oder Chipformats in mm"},
              {"TextFilmH", "TextFilmH", "Formathöhe", "Höhe des Film- oder Chipformats in mm"},
              {"TextBrennw", "TextBrennw", "Brennweite", "Objektivbrennweite in mm"},
-             {"CommandOK", "CommandOK", "hinzufügen", "Werte berechnen und einzeichnen"},
-             {"CommandListe", "CommandListe", "Liste", "Liste der numerischen Werte"},
-             {"CommandDel", "CommandDel", "löschen", "die Liste löschen"},
-             {"CommandHilfe", "CommandHilfe", "Hilfe", "Hilfe und Programminfos"}});
+             {"CommandOK", "CommandOK", "hinzufügen", expected::tooltip::commandOK},
+             {"CommandListe", "CommandListe", "Liste", expected::tooltip::commandListe},
+             {"CommandDel", "CommandDel", "löschen", expected::tooltip::commandDel},
+             {"CommandHilfe", "CommandHilfe", "Hilfe", expected::tooltip::commandHilfe}});
     }
 
     void controlsHaveGermanNamesAndDescriptions() {
@@ -241,8 +241,8 @@ private slots:
     // The text box and the window say which of the two texts is shown, afresh at each showing.
     void infoWindowNamesItsText_data() {
         addTextRows({"button", "textName", "windowDescription"},
-                    {{"Liste", "CommandListe", "Werteliste", "Liste der numerischen Werte"},
-                     {"?", "CommandHilfe", "Hilfetext", "Hilfe und Programminfos"}});
+                    {{"Liste", "CommandListe", "Werteliste", expected::tooltip::commandListe},
+                     {"?", "CommandHilfe", "Hilfetext", expected::tooltip::commandHilfe}});
     }
 
     void infoWindowNamesItsText() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it first appears: its controls, their texts, places and order.
 
+#include "ExpectedTexts.h"
 #include "WindowProbe.h"
 #include "WindowTest.h"
 #include "desktop/AppIcon.h"
@@ -35,10 +36,10 @@ private slots:
                      {"TextFilmH", "TextFilmH", "24", ""},
                      {"TextBrennw", "TextBrennw", "50", ""},
                      {"Label2", "Label2", "x", ""},
-                     {"CommandOK", "CommandOK", "hinzufügen", "Werte berechnen und einzeichnen"},
-                     {"CommandListe", "CommandListe", "Liste", "Liste der numerischen Werte"},
-                     {"CommandDel", "CommandDel", "löschen", "die Liste löschen"},
-                     {"CommandHilfe", "CommandHilfe", "?", "Hilfe und Programminfos"}});
+                     {"CommandOK", "CommandOK", "hinzufügen", expected::tooltip::commandOK},
+                     {"CommandListe", "CommandListe", "Liste", expected::tooltip::commandListe},
+                     {"CommandDel", "CommandDel", "löschen", expected::tooltip::commandDel},
+                     {"CommandHilfe", "CommandHilfe", "?", expected::tooltip::commandHilfe}});
     }
 
     void controlsHaveTheirTextsAndTooltips() {
