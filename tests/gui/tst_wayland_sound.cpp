@@ -35,6 +35,7 @@ public:
 
 public slots:
     PortalSettings ReadAll(const QStringList& namespaces) {
+        ++reads_;
         PortalSettings all;
         if (namespaces.contains(soundGroup)) {
             all.insert(soundGroup, sound_);
@@ -42,8 +43,12 @@ public slots:
         return all;
     }
 
+public:
+    int reads() const { return reads_; }
+
 private:
     QVariantMap sound_;
+    int reads_ = 0;
 };
 
 class WaylandSoundTest : public QObject {
@@ -106,14 +111,18 @@ private slots:
         tarvisol::ui::Form1 form(sound);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // The tool reads the settings as it starts; a user's first mistake comes later.
+        if (portal) {
+            QTRY_COMPARE(settings.reads(), 1);
+        }
         for (auto setting = changed.cbegin(); setting != changed.cend(); ++setting) {
             QDBusMessage signal = QDBusMessage::createSignal(portalPath, settingsInterface,
                                                              QStringLiteral("SettingChanged"));
             signal << soundGroup << setting.key() << QVariant::fromValue(QDBusVariant(*setting));
             QVERIFY(bus.send(signal));
         }
-        // The bus hands out messages in order: once it answers a call made after the signals,
-        // they have reached the tool.
+        // The bus hands out messages in order: once it answers a call made after the answer
+        // and the signals, they have reached the tool.
         QVERIFY(bus.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.DBus")));
         WindowProbe probe(form);
         probe.type("36", "24", "abc");
