@@ -4,13 +4,14 @@
 #include "core/Canvas.h"
 #include "core/EntryTable.h"
 #include "core/FieldLayout.h"
+#include "core/InitialWindow.h"
 
 #include <string>
 #include <vector>
 
 // The drawing area of the window at its initial size, in twips (669 x 495 pixels at 96 dpi).
-constexpr float initialAreaWidth = 10035;
-constexpr float initialAreaHeight = 7425;
+constexpr float initialAreaWidth = tarvisol::initialWindow::widthTwips;
+constexpr float initialAreaHeight = tarvisol::initialWindow::heightTwips;
 
 // A table of `count` distinct, plausible combinations: formats from 5 to about 1000 mm and
 // focal lengths from 10 to 5000 mm.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/AddRequest.h"
 
+#include "core/AllowedRange.h"
 #include "core/Messages.h"
 #include "core/NumberInput.h"
 
@@ -23,15 +24,11 @@ double readTyped(std::string_view text) {
     return leadingNumber(withPoints);
 }
 
-bool isWithin(double value, double lowest, double highest) {
-    return value >= lowest && value <= highest;
-}
-
 } // namespace
 
 bool isInAllowedRange(const Combination& c) {
-    return isWithin(c.width, 5, 1000) && isWithin(c.height, 5, 1000) &&
-           isWithin(c.focalLength, 10, 5000);
+    return formatRange.contains(c.width) && formatRange.contains(c.height) &&
+           focalLengthRange.contains(c.focalLength);
 }
 
 AddOutcome addRequest(EntryTable& table, MessageService& service, std::string_view widthText,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/InfoText.h"
 
+#include "core/AllowedRange.h"
 #include "core/NumberFormat.h"
 #include "core/Version.h"
 
@@ -21,17 +22,26 @@ constexpr std::array<std::string_view, 3> creditLines2to4{
 };
 constexpr std::string_view creditLine5 = "Anregungen und Fehlerberichte sind jederzeit willkommen.";
 
-constexpr std::array<std::string_view, 6> paragraphs{
+constexpr std::string_view aboutTheDrawing =
     "Das Programm berechnet und zeichnet das scheinbare Gesichtsfeld versch. Foto- und "
     "Filmkameras in Abhängigkeit von der Objektivbrennweite. Die Bildfelder werden berechneten "
     "und nur in relativer Größe zueinander gezeichnet und mit den Daten sowie den Bildwinkeln "
-    "in Grad beschriftet.",
-    "Geben Sie zuerst die Größe ihres Film- bzw. Chipformates in mm ein. 5 - 1000 mm sind die "
-    "erlaubten Werte. Komma kann als '.' oder ',' eingegeben werden. Hoch- und Querformat "
-    "können Sie durch Tausch der Werte auswählen. Geben Sie dann die echte Objektivbrennweite "
-    "in mm ein. 10 - 5000 mm sind die erlaubten Werte. NICHT die Crop-Brennweite eingeben! Nun "
-    "auf 'hinzufügen' klicken, dann werden die Werte berechnet und das scheinbare Bildfeld "
-    "gezeichnet. Das können Sie nun beliebig oft wiederholen.",
+    "in Grad beschriftet.";
+
+// Names the bounds that the range check itself uses.
+std::string howToAdd() {
+    return "Geben Sie zuerst die Größe ihres Film- bzw. Chipformates in mm ein. " +
+           formatRange.text() +
+           " mm sind die erlaubten Werte. Komma kann als '.' oder ',' eingegeben werden. Hoch- "
+           "und Querformat können Sie durch Tausch der Werte auswählen. Geben Sie dann die echte "
+           "Objektivbrennweite in mm ein. " +
+           focalLengthRange.text() +
+           " mm sind die erlaubten Werte. NICHT die Crop-Brennweite eingeben! Nun auf "
+           "'hinzufügen' klicken, dann werden die Werte berechnet und das scheinbare Bildfeld "
+           "gezeichnet. Das können Sie nun beliebig oft wiederholen.";
+}
+
+constexpr std::array<std::string_view, 4> closingParagraphs{
     "Basis für die Grafik ist immer das größte berechnete Bildfeld, d.h. wenn Sie nachträglich "
     "ein größeres Bildfeld bekommen, werden die bisherigen automatisch kleiner gezeichnet.",
     "Mit 'Liste' wird eine Liste der numerischen Werte ausgegeben.",
@@ -60,9 +70,14 @@ std::string helpText(int year) {
     appendLine(text, "");
     appendLine(text, creditLine5);
     appendLine(text, "");
-    for (const auto paragraph : paragraphs) {
+    auto appendParagraph = [&text](std::string_view paragraph) {
         appendLine(text, paragraph);
         appendLine(text, "");
+    };
+    appendParagraph(aboutTheDrawing);
+    appendParagraph(howToAdd());
+    for (const auto paragraph : closingParagraphs) {
+        appendParagraph(paragraph);
     }
     return text;
 }

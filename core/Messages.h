@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/AllowedRange.h"
+
 #include <string>
 
 // Every text the tool shows in a message box, kept together so their wording is read and
@@ -9,8 +11,8 @@ namespace tarvisol::messages {
 
 inline const std::string errorTitle = "Fehler";
 inline const std::string notNumeric = "Falsche Zahleneingabe. (Komma = '.')";
-inline const std::string outOfRange =
-    "Falsche Werteingabe. Filmformat 5 - 1000 mm, Brennw. 10 - 5000 mm.";
+inline const std::string outOfRange = "Falsche Werteingabe. Filmformat " + formatRange.text() +
+                                      " mm, Brennw. " + focalLengthRange.text() + " mm.";
 inline const std::string tableFull = "Keine weiteren Daten mehr möglich.";
 
 inline const std::string deleteTitle = "löschen";

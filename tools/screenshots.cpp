@@ -2,6 +2,7 @@
 // Renders the main window after the worked example, and the info window with the list and
 // with the help text, to PNG files in the folder given as the only argument.
 
+#include "desktop/DesktopWarningSound.h"
 #include "ui/Form1.h"
 #include "ui/FormInfo.h"
 
@@ -40,7 +41,8 @@ int main(int argc, char* argv[]) {
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     folder.mkpath(QStringLiteral("."));
 
-    Form1 form1;
+    tarvisol::desktop::DesktopWarningSound sound(QGuiApplication::platformName());
+    Form1 form1(sound);
     form1.show();
     QTest::qWait(50);
     form1.findChild<QPushButton*>(QStringLiteral("CommandOK"))->click();

@@ -2,10 +2,11 @@
 #include "ui/Form1.h"
 
 #include "core/FieldLayout.h"
+#include "core/InitialWindow.h"
 #include "core/Messages.h"
 #include "core/Zeichnen.h"
-#include "ui/Accessibility.h"
-#include "ui/AppIcon.h"
+#include "desktop/Accessibility.h"
+#include "desktop/AppIcon.h"
 #include "ui/CaptionFont.h"
 #include "ui/CoreText.h"
 #include "ui/FormInfo.h"
@@ -24,8 +25,6 @@ namespace tarvisol::ui {
 
 namespace {
 
-constexpr int clientWidthTwips = 10035;
-constexpr int clientHeightTwips = 7425;
 constexpr int controlTop = 240;
 
 const QString label1Caption = QStringLiteral("Film-/Chipformat:");
@@ -85,21 +84,33 @@ void describe(QWidget* control, const QString& name, const QString& description)
 
 } // namespace
 
-Form1::Form1(MessageService* messages, QWidget* parent)
-    : QWidget(parent), qtMessages_(this, sound_, QGuiApplication::platformName()),
-      messages_(messages ? *messages : qtMessages_), canvas_(*this), announcer_(*this) {
-    installAccessibility();
+Form1::Form1(desktop::WarningSound& sound, QWidget* parent)
+    : Form1(std::make_unique<QtMessageService>(this, sound), nullptr, parent) {}
+
+Form1::Form1(MessageService& messages, QWidget* parent) : Form1(nullptr, &messages, parent) {}
+
+Form1::Form1(std::unique_ptr<QtMessageService> ownMessages, MessageService* messages,
+             QWidget* parent)
+    : QWidget(parent), ownMessages_(std::move(ownMessages)),
+      messages_(messages ? *messages : *ownMessages_), canvas_(*this), announcer_(*this) {
+    // Qt exposes a plain top-level widget as a filler; a screen reader announces and lists
+    // Form1 as the application's window only when it is a frame, as other main windows are.
+    desktop::readAs(*this, QAccessible::Window);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvisol"));
-    setWindowIcon(applicationIcon());
+    setWindowIcon(desktop::applicationIcon());
     buildControls();
     placeControls();
-    resize(twipsToPixelsX(*this, clientWidthTwips), twipsToPixelsY(*this, clientHeightTwips));
+    resize(twipsToPixelsX(*this, initialWindow::widthTwips),
+           twipsToPixelsY(*this, initialWindow::heightTwips));
     Form_Load();
 }
 
 void Form1::buildControls() {
     Frame1 = new QFrame(this);
+    // The input row is a part of the window, which a screen reader would take for a window
+    // of its own were it exposed as Qt exposes a frame.
+    desktop::readAs(*Frame1, QAccessible::Grouping);
     // A plain styled panel: it frames the row like a group box, at a fraction of the cost
     // of painting one at start-up.
     Frame1->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);

@@ -2,7 +2,7 @@
 #include "ui/FormInfo.h"
 
 #include "core/InfoText.h"
-#include "ui/AppIcon.h"
+#include "desktop/AppIcon.h"
 #include "ui/CoreText.h"
 #include "ui/Form1.h"
 #include "ui/Twips.h"
@@ -31,7 +31,7 @@ FormInfo::FormInfo(Form1& form1)
       form1_(form1) {
     setObjectName(QStringLiteral("FormInfo"));
     setWindowTitle(QStringLiteral("Info"));
-    setWindowIcon(applicationIcon());
+    setWindowIcon(desktop::applicationIcon());
     setModal(true);
     setFixedSize(twipsToPixelsX(*this, clientWidthTwips), twipsToPixelsY(*this, clientHeightTwips));
 

@@ -4,31 +4,14 @@
 #include "ui/CoreText.h"
 
 #include <QMessageBox>
-#include <utility>
 
 namespace tarvisol::ui {
 
-QtMessageService::QtMessageService(QWidget* parent, SoundOutput& sound, QString platformName)
-    : parent_(parent), sound_(sound), platformName_(std::move(platformName)) {
-    if (themeSoundIsTheBell()) {
-        sound_.expectThemeEvents();
-    }
-}
-
-// Qt's Wayland platform has no bell: QApplication::beep() is silent there, so the sound theme's
-// bell takes its place. Everywhere else Qt's bell is kept, also where it is silent by design
-// (offscreen, for tests and rendering without a screen): a theme sound there would reach the
-// sound card of a machine nobody listens to.
-bool QtMessageService::themeSoundIsTheBell() const {
-    return platformName_.startsWith(QLatin1String("wayland"));
-}
+QtMessageService::QtMessageService(QWidget* parent, desktop::WarningSound& sound)
+    : parent_(parent), sound_(sound) {}
 
 void QtMessageService::beep() {
-    if (themeSoundIsTheBell()) {
-        sound_.playThemeEvent("bell");
-    } else {
-        sound_.ringBell();
-    }
+    sound_.play();
 }
 
 MessageAnswer QtMessageService::messageBox(const std::string& text, const std::string& title,

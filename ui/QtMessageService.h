@@ -2,30 +2,25 @@
 #pragma once
 
 #include "core/MessageService.h"
-#include "ui/SoundOutput.h"
-
-#include <QString>
+#include "desktop/WarningSound.h"
 
 class QWidget;
 
 namespace tarvisol::ui {
 
-// Beep and message boxes through Qt, the boxes modal to the given window. The beep is the
-// window system's bell where it has one; `platformName` is Qt's name for the window system.
+// Beep and message boxes through Qt, the boxes modal to the given window; the beep is the
+// desktop's warning sound.
 class QtMessageService : public MessageService {
 public:
-    QtMessageService(QWidget* parent, SoundOutput& sound, QString platformName);
+    QtMessageService(QWidget* parent, desktop::WarningSound& sound);
 
     void beep() override;
     MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                              MessageButtons buttons) override;
 
 private:
-    bool themeSoundIsTheBell() const;
-
     QWidget* parent_;
-    SoundOutput& sound_;
-    QString platformName_;
+    desktop::WarningSound& sound_;
 };
 
 } // namespace tarvisol::ui

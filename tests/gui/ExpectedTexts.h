@@ -9,4 +9,12 @@ inline const QString workedExampleLabel = QStringLiteral("36x24 50mm / 39.6x27.0
 inline const QString workedExampleLine =
     QStringLiteral("36x24\t50\t39.60 x 26.99°\t2375.9 x 1619.5'");
 inline const QString notNumeric = QStringLiteral("Falsche Zahleneingabe. (Komma = '.')");
+
+// The buttons' tooltips, which a screen reader reads as their descriptions.
+namespace tooltip {
+inline const QString commandOK = QStringLiteral("Werte berechnen und einzeichnen");
+inline const QString commandListe = QStringLiteral("Liste der numerischen Werte");
+inline const QString commandDel = QStringLiteral("die Liste löschen");
+inline const QString commandHilfe = QStringLiteral("Hilfe und Programminfos");
+} // namespace tooltip
 } // namespace expected

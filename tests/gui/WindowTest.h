@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "RecordingSound.h"
 #include "TestTables.h"
 
 #include <QApplication>
@@ -14,10 +15,8 @@
 // The window's geometry at 96 logical dpi, where one pixel is 15 twips.
 namespace geometry {
 constexpr int twipsPerPixel = 15;
-// The client area is the drawing area.
-constexpr int clientWidthTwips = int(tarvisol::testing::initialWidth);
-constexpr int clientHeightTwips = int(tarvisol::testing::initialHeight);
-constexpr QSize initialSize(clientWidthTwips / twipsPerPixel, clientHeightTwips / twipsPerPixel);
+// The client area is the drawing area, 10035 x 7425 twips.
+constexpr QSize initialSize(669, 495);
 // The worked example's outline, corners (304.6, 900) and (9730.4, 7325) twips: 20.3, 60,
 // 648.7 and 488.3 pixels, rounded.
 constexpr QRect workedExampleOutline(QPoint(20, 60), QPoint(649, 488));
@@ -47,6 +46,10 @@ inline void addTextRows(std::initializer_list<const char*> columns,
 // test sees what an earlier one left behind.
 class WindowTest : public QObject {
     Q_OBJECT
+
+protected:
+    // The warning sound of every window the test makes.
+    RecordingSound sound;
 
 protected slots:
     void cleanup() {

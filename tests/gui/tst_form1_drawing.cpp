@@ -50,6 +50,23 @@ void verifyOutline(const QImage& image, QRgb ink, const QRect& box) {
         QVERIFY(!isInk(image, x, box.bottom() + 1, ink));
         QVERIFY(!isInk(image, x, box.bottom() - 1, ink));
     }
+    for (int x = box.right() - 60; x <= box.right(); x += 5) {
+        QVERIFY2(isInk(image, x, box.top(), ink), qPrintable(QString("top edge x=%1").arg(x)));
+    }
+    // Each corner is closed, and no line runs on past it.
+    const struct {
+        QPoint corner;
+        QPoint outward;
+    } corners[] = {{box.topLeft(), {-1, -1}},
+                   {box.topRight(), {1, -1}},
+                   {box.bottomLeft(), {-1, 1}},
+                   {box.bottomRight(), {1, 1}}};
+    for (const auto& [corner, outward] : corners) {
+        const QString at = QString("corner %1,%2").arg(corner.x()).arg(corner.y());
+        QVERIFY2(isInk(image, corner.x(), corner.y(), ink), qPrintable(at));
+        QVERIFY2(!isInk(image, corner.x() + outward.x(), corner.y(), ink), qPrintable(at));
+        QVERIFY2(!isInk(image, corner.x(), corner.y() + outward.y(), ink), qPrintable(at));
+    }
 }
 
 } // namespace
@@ -60,7 +77,7 @@ class Form1DrawingTest : public WindowTest {
 private slots:
     // The worked example: corner (304.6, 900), 9425.777 x 6425 twips.
     void workedExampleOutlineLiesOnItsPixels() {
-        Form1 form;
+        Form1 form(sound);
         const WindowProbe probe(form);
         QVERIFY(probe.showWorkedExample());
         const QImage image = probe.picture();
@@ -71,7 +88,7 @@ private slots:
 
     // The label stands on the top edge, centred on the window's centre.
     void labelIsPrintedCentredBelowTheTopEdge() {
-        Form1 form;
+        Form1 form(sound);
         const WindowProbe probe(form);
         QVERIFY(probe.showWorkedExample());
         const QImage image = probe.picture();
@@ -122,7 +139,7 @@ private slots:
     void labelsKeptFromTheDrawingBeforeMatchFreshOnes() {
         QFETCH(double, fontGrowth);
         using tarvisol::testing::tableOf;
-        Form1 redrawn;
+        Form1 redrawn(sound);
         redrawn.Liste = tableOf({{36, 24, 50}, {24, 36, 35}});
         redrawn.Zeichnen();
         QFont font = redrawn.font();
@@ -130,7 +147,7 @@ private slots:
         redrawn.setFont(font);
         redrawn.Liste.store(6, 6, 80);
         redrawn.Zeichnen();
-        Form1 fresh;
+        Form1 fresh(sound);
         fresh.setFont(font);
         fresh.Liste = redrawn.Liste;
         fresh.Zeichnen();
@@ -141,7 +158,7 @@ private slots:
     // Action: resize without "hinzufügen". Expected: the picture stays as it was drawn.
     // Action: "hinzufügen". Expected: the same field drawn to the new size, nothing stored.
     void resizeKeepsPictureUntilNextAdd() {
-        Form1 form;
+        Form1 form(sound);
         WindowProbe probe(form);
         QVERIFY(probe.showWorkedExample());
 
@@ -163,7 +180,7 @@ private slots:
     // Action: new window colours (as a change of desktop theme brings). Expected: the fields
     // already drawn show in them at the next repaint, in the same places.
     void newColoursShowInTheDrawnPicture() {
-        Form1 form;
+        Form1 form(sound);
         const WindowProbe probe(form);
         QVERIFY(probe.showWorkedExample());
         verifyOutline(probe.picture(), probe.ink(), workedExampleOutline);
@@ -180,7 +197,7 @@ private slots:
     // A window lower than the margins gives a negative scale; the field is drawn upwards
     // from the corner without trouble.
     void tinyWindowDrawsWithoutTrouble() {
-        Form1 form;
+        Form1 form(sound);
         form.show();
         form.resize(200, 40);
         QTRY_COMPARE(form.size(), QSize(200, 40));

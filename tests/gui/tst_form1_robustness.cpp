@@ -52,7 +52,7 @@ private slots:
     void pastedHostileTextIsNotANumber() {
         QFETCH(QString, boxName);
         QFETCH(QString, text);
-        Form1 form;
+        Form1 form(sound);
         WindowProbe probe(form);
         QVERIFY(probe.showWorkedExample());
         QCOMPARE(form.Z(), 1);
@@ -89,7 +89,7 @@ private slots:
     // window), and painting them does not fail.
     void extremeWindowSizeThenAdd() {
         QFETCH(QSize, size);
-        Form1 form;
+        Form1 form(sound);
         WindowProbe probe(form);
         QVERIFY(probe.showWorkedExample());
         probe.type("24", "36", "200");

@@ -22,7 +22,7 @@ class FormInfoTest : public WindowTest {
 
 private slots:
     void hasFixedSizeAndItsTextBox() {
-        Form1 form;
+        Form1 form(sound);
         FormInfo info(form);
         QCOMPARE(info.windowTitle(), QStringLiteral("Info"));
         QCOMPARE(info.objectName(), QStringLiteral("FormInfo"));
@@ -49,7 +49,7 @@ private slots:
     void modeSelectsTheText() {
         QFETCH(QString, mode);
         QFETCH(QString, start);
-        Form1 form;
+        Form1 form(sound);
         WindowProbe(form).click("CommandOK");
         form.iTxt = mode;
         FormInfo info(form);
@@ -64,7 +64,7 @@ private slots:
     // Credit line 1 ends with the year of the moment of showing; the background follows the
     // window's own.
     void helpShowsTheCurrentYearOnTheWindowBackground() {
-        Form1 form;
+        Form1 form(sound);
         form.iTxt = QStringLiteral("h");
         FormInfo info(form);
         QPalette odd = info.palette();
@@ -79,7 +79,7 @@ private slots:
 
     // A reactivation replaces the whole text and shows it from the top.
     void everyActivationRebuildsTheWholeText() {
-        Form1 form;
+        Form1 form(sound);
         WindowProbe probe(form);
         for (int i = 0; i < 60; ++i) {
             probe.type(QString::number(10 + i), "24", "50");

@@ -15,7 +15,7 @@ private slots:
     void initTestCase() { QCOMPARE(QLocale::system().decimalPoint(), QStringLiteral(",")); }
 
     void labelsAndListUseTheComma() {
-        Form1 form;
+        Form1 form(sound);
         WindowProbe probe(form);
         probe.click("CommandOK");
         probe.type("23.6", "15,7", "50");

@@ -26,7 +26,7 @@ class HighDensityTest : public WindowTest {
 private slots:
     // Every other check here means something only at scale 2.
     void runsAtScaleTwo() {
-        Form1 form;
+        Form1 form(sound);
         QVERIFY(shown(form));
         QCOMPARE(form.devicePixelRatioF(), 2.0);
         // Twips are converted with the logical dpi, so the window keeps its logical size.
@@ -38,7 +38,7 @@ private slots:
     // The worked example, corner (304.6, 900), 9425.777 x 6425 twips: each edge is two device
     // pixels of pure ink, and the pixels beside it pure background.
     void outlineIsCrispOnDevicePixels() {
-        Form1 form;
+        Form1 form(sound);
         QVERIFY(WindowProbe(form).showWorkedExample());
         QCOMPARE(form.drawnLabels(), QStringList{expected::workedExampleLabel});
 
@@ -76,7 +76,7 @@ private slots:
 
     // The label is printed inside its field and inside the window.
     void labelStaysInsideItsField() {
-        Form1 form;
+        Form1 form(sound);
         const WindowProbe probe(form);
         QVERIFY(probe.showWorkedExample());
         // Text pixels of any shade between the field's top edge and the next 20 logical pixels.

@@ -5,7 +5,6 @@
 
 #include "WindowProbe.h"
 #include "WindowTest.h"
-#include "ui/DesktopSound.h"
 #include "ui/QtMessageService.h"
 
 #include <QtTest>
@@ -47,7 +46,7 @@ private slots:
     void escapeClosesTheInfoWindow() {
         QFETCH(QString, button);
         QFETCH(QString, iTxt);
-        Form1 form;
+        Form1 form(sound);
         QVERIFY(shown(form));
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QString title;
@@ -65,7 +64,7 @@ private slots:
 
     // Any other key leaves it open: the watchdog has to close it.
     void otherKeysLeaveTheInfoWindowOpen() {
-        Form1 form;
+        Form1 form(sound);
         ModalAnswerer answerer(pressKey(Qt::Key_Space), 300);
         WindowProbe(form).click("CommandHilfe");
         QVERIFY(answerer.answered());
@@ -94,8 +93,7 @@ private slots:
         QFETCH(MessageAnswer, answer);
         QWidget owner;
         QVERIFY(shown(owner));
-        tarvisol::ui::DesktopSound sound;
-        QtMessageService service(&owner, sound, QGuiApplication::platformName());
+        QtMessageService service(&owner, sound);
         ModalAnswerer answerer(pressKey(Qt::Key(key)), 2000);
         const MessageAnswer got = service.messageBox(
             "Frage", "Titel",
@@ -119,7 +117,7 @@ private slots:
     void deleteQuestionByKey() {
         QFETCH(int, key);
         QFETCH(bool, cleared);
-        Form1 form;
+        Form1 form(sound);
         WindowProbe probe(form);
         QVERIFY(probe.showWorkedExample());
         QCOMPARE(form.Z(), 1);
@@ -142,7 +140,7 @@ private slots:
 
     void errorBoxClosesByKey() {
         QFETCH(int, key);
-        Form1 form;
+        Form1 form(sound);
         QVERIFY(shown(form));
         WindowProbe probe(form);
         probe.type("36", "24", "abc");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/EntryTable.h"
+#include "core/InitialWindow.h"
 
 #include <array>
 #include <initializer_list>
@@ -9,8 +10,8 @@
 namespace tarvisol::testing {
 
 // The main window's drawing area as it first appears, in twips.
-constexpr float initialWidth = 10035;
-constexpr float initialHeight = 7425;
+constexpr float initialWidth = initialWindow::widthTwips;
+constexpr float initialHeight = initialWindow::heightTwips;
 
 // A dimensioned table holding the given entries, each {width, height, focal length}, in order.
 inline EntryTable tableOf(std::initializer_list<std::array<double, 3>> entries) {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Announcer.h"
+#include "desktop/Announcer.h"
 
 #include <QAccessible>
 #include <QWidget>
 #include <QtGlobal>
 
-namespace tarvisol::ui {
+namespace tarvisol::desktop {
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
@@ -99,4 +99,4 @@ void Announcer::setShowing(bool showing) {
 
 #endif
 
-} // namespace tarvisol::ui
+} // namespace tarvisol::desktop

@@ -8,7 +8,7 @@
 class QAccessibleInterface;
 class QWidget;
 
-namespace tarvisol::ui {
+namespace tarvisol::desktop {
 
 // Tells a screen reader in a few words what a command changed, once per change, without
 // moving the focus and without anything appearing on the screen.
@@ -46,4 +46,4 @@ private:
     QTimer hideTimer_;
 };
 
-} // namespace tarvisol::ui
+} // namespace tarvisol::desktop

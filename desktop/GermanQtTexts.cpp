@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/GermanQtTexts.h"
+#include "desktop/GermanQtTexts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-namespace tarvisol::ui {
+namespace tarvisol::desktop {
 
 bool loadGermanQtTexts() {
     // Owned by the application, so it lives as long as the texts it translates.
@@ -18,4 +18,4 @@ bool loadGermanQtTexts() {
     return QCoreApplication::installTranslator(translator);
 }
 
-} // namespace tarvisol::ui
+} // namespace tarvisol::desktop

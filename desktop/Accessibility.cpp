@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Accessibility.h"
-
-#include "ui/Form1.h"
+#include "desktop/Accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontInfo>
-#include <QFrame>
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
-namespace tarvisol::ui {
+namespace tarvisol::desktop {
 
 namespace {
 
@@ -257,6 +254,8 @@ private:
     QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
 };
 
+const char* const roleProperty = "tarvisol.accessibleRole";
+
 bool isClass(const QString& className, const QMetaObject& meta) {
     return className == QLatin1String(meta.className());
 }
@@ -268,16 +267,9 @@ QAccessibleInterface* accessibleWidget(const QString& className, QObject* object
     if (!widget) {
         return nullptr;
     }
-    // Qt exposes a plain top-level widget as a filler; a screen reader announces and lists
-    // Form1 as the application's window only when it is a frame, as other main windows are.
-    if (isClass(className, Form1::staticMetaObject)) {
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    }
-    // The input row is a part of the window, which a screen reader would take for a window
-    // of its own were it exposed as Qt exposes a frame.
-    if (isClass(className, QFrame::staticMetaObject) &&
-        qobject_cast<Form1*>(widget->parentWidget())) {
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    const QVariant role = widget->property(roleProperty);
+    if (role.isValid()) {
+        return new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
     }
     if (isClass(className, QLineEdit::staticMetaObject)) {
         return new AccessibleBox(static_cast<QLineEdit*>(widget));
@@ -287,9 +279,13 @@ QAccessibleInterface* accessibleWidget(const QString& className, QObject* object
 
 } // namespace
 
+void readAs(QWidget& widget, QAccessible::Role role) {
+    widget.setProperty(roleProperty, int(role));
+}
+
 void installAccessibility() {
     // Qt keeps one copy of each factory, however often it is installed.
     QAccessible::installFactory(accessibleWidget);
 }
 
-} // namespace tarvisol::ui
+} // namespace tarvisol::desktop

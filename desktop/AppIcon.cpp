@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/AppIcon.h"
+#include "desktop/AppIcon.h"
 
 #include <QDir>
 #include <QIconEngine>
 #include <QRegularExpression>
 #include <utility>
 
-namespace tarvisol::ui {
+namespace tarvisol::desktop {
 
 namespace {
 
@@ -82,4 +82,4 @@ QString applicationId() {
     return QStringLiteral(TARVISOL_APP_ID);
 }
 
-} // namespace tarvisol::ui
+} // namespace tarvisol::desktop

@@ -3,7 +3,7 @@
 
 #include <QIcon>
 
-namespace tarvisol::ui {
+namespace tarvisol::desktop {
 
 // The tool's own icon, built into the executable so the windows show it whether the tool is
 // installed or run from the build tree. It holds the installed SVG rendered to PNG at the usual
@@ -17,4 +17,4 @@ QIcon iconFromFiles(const QString& folder);
 // The id the desktop knows the tool by: the name of its menu entry and of its icon.
 QString applicationId();
 
-} // namespace tarvisol::ui
+} // namespace tarvisol::desktop
