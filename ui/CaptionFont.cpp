@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CaptionFont.h"
 
+#include "desktop/CaptionFamilies.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <algorithm>
@@ -32,8 +34,7 @@ double fitRatio(const QFont& font, const QVector<CaptionRoom>& captions) {
 }
 
 QString preferredFamily(const QFont& base) {
-    for (const QString& family :
-         {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")}) {
+    for (const QString& family : desktop::captionFamilies()) {
         if (QFontDatabase::hasFamily(family)) {
             return family;
         }
