@@ -8,7 +8,7 @@
 #
 # The version is the one of the host's Qt tools (qt6-base-dev-tools): moc, rcc and uic run
 # on the host and must match the Qt they generate code for. The cache folder is named by that
-# version and a hash of everything that shapes the build (options, toolchain, this script),
+# version and a hash of everything that shapes the build (options, toolchain, recipe),
 # and a stamp written after a successful install marks it usable; a broken or half-finished
 # build is never taken for a finished one. TARVISOL_WINDOWS_CACHE moves the cache.
 #
@@ -52,7 +52,6 @@ options="
 -DFEATURE_testlib=ON
 -DFEATURE_widgets=ON
 -DFEATURE_vulkan=OFF
--DFEATURE_direct2d=OFF
 -DFEATURE_jpeg=OFF
 -DFEATURE_gif=OFF
 -DFEATURE_ico=OFF
@@ -70,9 +69,14 @@ options="
 -DINPUT_opengl=dynamic
 "
 # Debian's source leaves out wintab.h, which the tablet events need. Qt 6.4.2's Windows
-# platform plugin does not compile without OpenGL, so it stays, loaded at run time (dynamic).
+# platform plugin does not compile without OpenGL, so it stays, loaded at run time (dynamic);
+# nor does it link without Direct2D (it uses the DirectWrite font database, which Gui then
+# leaves out), so that stays too, though its plugin is not shipped.
 
-hash=$( { echo "$qt_version"; echo "$options"; cat "$toolchain" "$0"; } | sha256sum | cut -c1-12)
+# The recipe's own revision: raise it when a change below makes a different Qt, so that
+# comments and messages can change without a rebuild.
+recipe=1
+hash=$( { echo "$host_version $recipe"; echo "$options"; cat "$toolchain"; } | sha256sum | cut -c1-12)
 prefix="$cache/qt-$qt_version-$hash"
 stamp="$prefix/.tarvisol-qt-built"
 
@@ -132,7 +136,10 @@ log="$cache/qt-$qt_version-$hash.log"
 minutes=$((30 / jobs))
 echo "building Qt $qt_version for Windows, about $minutes minutes on $jobs idle cores (log: $log)" >&2
 started=$(date +%s)
-rm -rf "$build" "$prefix"
+# A build that was stopped or failed goes on where it was: its folder is named by the same
+# options, and CMake and Ninja redo only what is out of date.
+[ ! -d "$build" ] || echo "Qt $qt_version for Windows: resuming the build in $build" >&2
+rm -rf "$prefix"
 mkdir -p "$prefix"
 # The toolchain goes along with the installed Qt: its own toolchain file loads it, so the
 # installed Qt keeps working when this clone is gone.
