@@ -65,4 +65,14 @@ fi
 # it stays up half a minute after the last program, so a test suite starts it about once. It
 # refuses (and need not) when one is up already.
 "$wineserver" -p30 2>/dev/null || true
+# Wine keeps the host's QT_* variables from Windows programs (they are meant for the host's
+# Qt), so the ones set for a test (the platform, the scale) are set again inside, by cmd.
+sets=$(env | sed -n 's/^\(QT_[A-Za-z0-9_]*=[A-Za-z0-9_.,:-]*\)$/set \1\&\&/p' | tr '\n' ' ')
+if [ -n "$sets" ]; then
+    # shellcheck disable=SC2086
+    case $program in
+    /*) program="Z:$(echo "$program" | tr / '\\')" ;;
+    esac
+    exec "$wine" cmd /c $sets "$program" "$@"
+fi
 exec "$wine" "$program" "$@"
