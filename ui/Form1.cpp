@@ -231,8 +231,9 @@ void Form1::describeDrawing() {
 }
 
 void Form1::CommandOK_Click() {
-    const AddOutcome outcome = addRequest(Liste, messages_, toCore(TextFilmQ->text()),
-                                          toCore(TextFilmH->text()), toCore(TextBrennw->text()));
+    const AddOutcome outcome =
+        addRequest(Liste, messages_, toCore(TextFilmQ->text()), toCore(TextFilmH->text()),
+                   toCore(TextBrennw->text()), decimalSeparator());
     if (isAccepted(outcome)) {
         Zeichnen();
         announceAdded(outcome);
