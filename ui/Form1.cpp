@@ -9,6 +9,7 @@
 #include "ui/CaptionFont.h"
 #include "ui/CoreText.h"
 #include "ui/FormInfo.h"
+#include "ui/InputRowStyle.h"
 #include "ui/Twips.h"
 
 #include <QEvent>
@@ -121,6 +122,7 @@ void Form1::buildControls() {
                               QStringLiteral("Hilfe und Programminfos"), Frame1);
     Label1->setBuddy(TextFilmQ);
     Label3->setBuddy(TextBrennw);
+    InputRowStyle::applyTo(Frame1);
 
     setAccessibleName(QStringLiteral("Tarvisol"));
     describeDrawing();
