@@ -23,10 +23,13 @@ PACKAGE_PACKAGES := $(RUN_PACKAGES) file lintian
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), the
 # warning sound on a headless Wayland compositor, and the windows as a screen reader reads them
 # through the accessibility bus on a virtual X server, and under the Orca screen reader with a
-# window manager, typed at with xdotool; hardening-check (devscripts) on the package.
+# window manager, typed at with xdotool; hardening-check (devscripts) on the package. The input
+# row is tested under the styles users have: Adwaita on both releases, Breeze where the release
+# builds it for Qt 6 (Debian 13; Debian 12's is for Qt 5 only).
+QT6_BREEZE := $(shell grep -qs '^VERSION_ID="12"' /etc/os-release || echo kde-style-breeze)
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
 	weston qt6-wayland libcanberra-dev xvfb dbus-daemon at-spi2-core python3-pyatspi orca \
-	openbox xdotool devscripts
+	openbox xdotool devscripts adwaita-qt6 $(QT6_BREEZE)
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth

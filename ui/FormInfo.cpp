@@ -25,9 +25,13 @@ constexpr int textWidth = 6012;
 constexpr int textHeight = 5052;
 } // namespace
 
+// The window needs a close control only. Without CustomizeWindowHint Qt leaves the title-bar
+// controls to the window system's defaults; with it, only the hints named here (and the system
+// menu that Qt adds for the close button) reach the window manager: on X11 the Motif hints
+// allow moving and closing, neither minimising nor maximising.
 FormInfo::FormInfo(Form1& form1)
-    : QDialog(&form1, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(&form1, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       form1_(form1) {
     setObjectName(QStringLiteral("FormInfo"));
     setWindowTitle(QStringLiteral("Info"));

@@ -30,6 +30,14 @@ private slots:
         QCOMPARE(info.size(), QSize(419, 358));
         QCOMPARE(info.minimumSize(), info.maximumSize());
         QVERIFY(info.isModal());
+        // A close control and nothing else: the hints are only honoured with Customize set, and
+        // no minimise, maximise or help button is asked for (Qt adds the system menu, which a
+        // close button needs on Windows).
+        const Qt::WindowFlags flags = info.windowFlags();
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+        QCOMPARE(flags & ~Qt::WindowType_Mask,
+                 Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                     Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         QPlainTextEdit* text = textInfo(info);
         QVERIFY(text);
         QCOMPARE(text->geometry(), QRect(8, 8, 401, 337));
