@@ -3,6 +3,7 @@
 
 #include "WindowProbe.h"
 #include "WindowTest.h"
+#include "desktop/CloseOnlyWindow.h"
 #include "ui/FormInfo.h"
 
 #include <QScrollBar>
@@ -44,6 +45,24 @@ private slots:
         QVERIFY(text->isReadOnly());
         QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(text->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    }
+
+    // Openbox heeds the flags' Motif hints only in part: it keeps minimise (and draws a dead
+    // maximise button beside it) on any dialog and drops both for a toolbar window alone. Every
+    // other window manager gets Qt's types unchanged.
+    void windowTypesNamedAheadOfQts_data() {
+        QTest::addColumn<QString>("windowManager");
+        QTest::addColumn<QByteArrayList>("types");
+        QTest::newRow("openbox") << "Openbox" << QByteArrayList{"_NET_WM_WINDOW_TYPE_TOOLBAR"};
+        QTest::newRow("mutter") << "GNOME Shell" << QByteArrayList{};
+        QTest::newRow("kwin") << "KWin" << QByteArrayList{};
+        QTest::newRow("no window manager") << "" << QByteArrayList{};
+    }
+
+    void windowTypesNamedAheadOfQts() {
+        QFETCH(QString, windowManager);
+        QFETCH(QByteArrayList, types);
+        QCOMPARE(tarvisol::desktop::closeOnlyWindowTypes(windowManager), types);
     }
 
     void modeSelectsTheText_data() {
