@@ -34,18 +34,31 @@ FRESH_PACKAGES := git debootstrap xvfb x11-utils
 
 # Stated on every configure, so a CI build (-Werror) leaves nothing behind for a later one.
 WERROR := -DTARVISOL_WERROR=$(if $(CI),ON,OFF)
-CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(WERROR)
+# CMake adds no flags of its own; Debian's hardening comes in here, as a distribution passes
+# its flags (tools/build-flags.sh). The shell asks for them when the configure step runs, once
+# dpkg-dev is installed, and every configure of a folder states the same ones.
+build_flags = "$$(sh tools/build-flags.sh $(1) $(BUILD_TYPE) $(CURDIR) $(abspath $(BUILD_DIR)))"
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(WERROR) \
+	-DTARVISOL_CPPFLAGS=$(call build_flags,CPPFLAGS) \
+	-DCMAKE_CXX_FLAGS=$(call build_flags,CXXFLAGS) \
+	-DCMAKE_EXE_LINKER_FLAGS=$(call build_flags,LDFLAGS)
 
-install_packages = @PACKAGES="$(1)" sh tools/install-packages.sh
+# INSTALL_PACKAGES=no leaves the machine as it is, for a caller that must not install (the
+# reproducibility check); a missing package then fails the step that needs it.
+INSTALL_PACKAGES ?= yes
+install_packages = @$(if $(filter no,$(INSTALL_PACKAGES)),true,PACKAGES="$(1)" sh tools/install-packages.sh)
 
 .PHONY: all build run run-xvfb test test-asan fuzz install package clean bench test-fresh
 
 all: build
 
-# The tool alone: no tests are configured, so none of their packages are needed.
+# The tool alone. One build folder keeps one configuration: a new folder is configured without
+# tests, so none of their packages are needed, and a folder that `make test` configured keeps
+# its tests, so that building the tool there again recompiles nothing.
 build:
 	$(call install_packages,$(RUN_PACKAGES))
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=OFF
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) \
+		$(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DBUILD_TESTING=OFF)
 	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target tarvisol
 
 run: build
@@ -56,10 +69,11 @@ run-xvfb: build
 	$(call install_packages,$(XVFB_PACKAGES))
 	xvfb-run --auto-servernum $(BUILD_DIR)/app/tarvisol
 
-# The suite, then the same suite under the sanitizers and a short run of every fuzz target.
+# The suite, the tests on real window systems and of the package included, then the same suite
+# under the sanitizers and a short run of every fuzz target.
 test:
 	$(call install_packages,$(TEST_PACKAGES))
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=ON
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=ON -DTARVISOL_SYSTEM_TESTS=ON
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 	$(MAKE) --no-print-directory test-asan
@@ -85,7 +99,8 @@ fuzz:
 	cmake --build --preset fuzz --parallel $(JOBS)
 	sh fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-# Installs under PREFIX, staged below DESTDIR when given (as packagers do).
+# Installs under PREFIX, staged below DESTDIR when given (as packagers do): the executable, the
+# menu entry, the icon, the metainfo and the manual pages, uncompressed.
 PREFIX ?= /usr/local
 
 install: build
