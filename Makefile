@@ -32,6 +32,10 @@ BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth
 FRESH_PACKAGES := git debootstrap xvfb x11-utils
 
+# The release tarball, and Debian's own packaging of it in a clean build chroot.
+DIST_PACKAGES := git xz-utils
+DEBIAN_PACKAGES := $(DIST_PACKAGES) debootstrap
+
 # Stated on every configure, so a CI build (-Werror) leaves nothing behind for a later one.
 WERROR := -DTARVISOL_WERROR=$(if $(CI),ON,OFF)
 # CMake adds no flags of its own; Debian's hardening comes in here, as a distribution passes
@@ -48,7 +52,11 @@ CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(WERROR) \
 INSTALL_PACKAGES ?= yes
 install_packages = @$(if $(filter no,$(INSTALL_PACKAGES)),true,PACKAGES="$(1)" sh tools/install-packages.sh)
 
-.PHONY: all build run run-xvfb test test-asan fuzz install package clean bench test-fresh
+VERSION := ${shell sed -n 's/^project(Tarvisol VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt}
+TARBALL := $(BUILD_DIR)/tarvisol-$(VERSION).tar.xz
+
+.PHONY: all build run run-xvfb test test-asan fuzz install package dist test-debian clean bench \
+	test-fresh
 
 all: build
 
@@ -113,6 +121,25 @@ package: build
 	$(call install_packages,$(PACKAGE_PACKAGES))
 	cd $(BUILD_DIR) && umask 022 && cpack
 	lintian --fail-on error,warning $(BUILD_DIR)/tarvisol_*.deb
+
+# The release tarball of the committed HEAD, tarvisol-<version>.tar.xz in the build folder:
+# every file under one folder tarvisol-<version>/, no .git. git writes the entries in a fixed
+# order, with the commit's time and fixed modes; xz with one thread packs them the same way
+# every time.
+dist:
+	$(call install_packages,$(DIST_PACKAGES))
+	mkdir -p $(BUILD_DIR)
+	git -c tar.umask=022 archive --format=tar --prefix=tarvisol-$(VERSION)/ HEAD | \
+		xz -9 --threads=1 >$(TARBALL).new
+	mv $(TARBALL).new $(TARBALL)
+	@echo "$(TARBALL): $$(stat -c %s $(TARBALL)) bytes, sha256 $$(sha256sum <$(TARBALL) | cut -d ' ' -f 1)"
+
+# Debian's packaging (packaging/debian/) builds the release tarball in a clean build chroot of
+# release DIST, offline and as a normal user; then lintian checks the results and blhc the
+# build log (needs root and Debian's mirror).
+test-debian: dist
+	$(call install_packages,$(DEBIAN_PACKAGES))
+	sh tools/test-debian.sh $(DIST) $(TARBALL)
 
 # Benchmarks in a Release build of their own; prints one table, then the start-up comparison.
 BENCH_DIR ?= build-release
