@@ -140,12 +140,14 @@ as_root "apt-get install -y -q --no-install-recommends lintian blhc" \
     >"$cache/$dist-debian-tools.log" 2>&1 ||
     { tail -n 30 "$cache/$dist-debian-tools.log" >&2; exit 1; }
 
-status=0
+status=0 failed=""
 say "lintian $(as_root 'lintian --version') on the source and binary package"
-as_builder "lintian --info --display-experimental --pedantic --show-overrides \
-    --fail-on error,warning tarvisol_*.changes" >"$cache/$dist-debian-lintian.log" 2>&1 || status=1
+as_builder "lintian --display-info --display-experimental --pedantic --show-overrides \
+    --fail-on error,warning tarvisol_*.changes" >"$cache/$dist-debian-lintian.log" 2>&1 ||
+    { status=1; failed="lintian"; }
 cat "$cache/$dist-debian-lintian.log"
 say "blhc on the build log"
-as_builder "blhc --debian --bindnow build.log" >"$cache/$dist-debian-blhc.log" 2>&1 || status=1
-cat "$cache/$dist-debian-blhc.log"
-[ "$status" -eq 0 ] || { echo "lintian or blhc found problems" >&2; exit 1; }
+as_builder "blhc --debian --bindnow build.log" >"$cache/$dist-debian-blhc.log" 2>&1 ||
+    { status=1; failed="${failed:+$failed and }blhc"; }
+if [ -s "$cache/$dist-debian-blhc.log" ]; then cat "$cache/$dist-debian-blhc.log"; else echo "   (no findings)"; fi
+[ "$status" -eq 0 ] || { echo "$failed found problems" >&2; exit 1; }
