@@ -4,7 +4,7 @@
 # distribution does (build type None, flags from the environment) and reads its compile commands
 # and the executable's link line. Once the project's own words are set aside (include folders,
 # its and Qt's definitions, the language standard, the warnings, the position-independent code
-# that Qt's targets ask for), what remains of every compile must be the caller's CXXFLAGS and
+# that Qt's targets ask for, the linker's dependency file), what remains of every compile must be the caller's CXXFLAGS and
 # then those CPPFLAGS that CXXFLAGS lacks, each once and in order; of the link, CXXFLAGS and
 # LDFLAGS. So the build adds no optimisation or hardening of its own and doubles nothing.
 # Usage: check-build-flags.sh SOURCE_DIR WORK_DIR CXX_COMPILER
@@ -29,6 +29,7 @@ callers_words() { # COMMAND
         case $word in
         -o | -c | -isystem) skip=yes ;;
         -I* | -std=* | -Wall | -Wextra | -Wpedantic | -fPIC | *.o | *.a | *.so | *.so.* | -l*) ;;
+        -Wl,--dependency-file=*) ;; # CMake 3.27 and later track the link's inputs with it
         -DQT_* | -DTARVISOL_APP_ID=*) ;;
         *) kept="$kept $word" ;;
         esac
