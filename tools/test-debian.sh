@@ -17,12 +17,13 @@ dist=$1
 tarball=$(realpath "$2")
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 cache=${TARVISOL_FRESH_CACHE:-/var/cache/tarvisol-fresh}
-name=$(basename "$tarball" .tar.xz) # tarvisol-VERSION
+[ -f "$tarball" ] || { echo "no release tarball $tarball (make dist)" >&2; exit 1; }
+name=$(tar -tJf "$tarball" | head -n 1 | cut -d / -f 1) # tarvisol-VERSION, whatever the file's name
 version=${name#tarvisol-}
+case $version in [0-9]*) ;; *) echo "$tarball holds no tarvisol-VERSION/ folder" >&2; exit 1 ;; esac
 jobs=${JOBS:-2}
 
 [ "$(id -u)" -eq 0 ] || { echo "test-debian needs root (debootstrap, chroot, mount)" >&2; exit 1; }
-[ -f "$tarball" ] || { echo "no release tarball $tarball (make dist)" >&2; exit 1; }
 
 root=$(mktemp -d "/var/tmp/tarvisol-debian-$dist.XXXXXX")
 mounts=""
