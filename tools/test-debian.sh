@@ -143,10 +143,13 @@ as_root "apt-get install -y -q --no-install-recommends lintian blhc" \
 
 status=0 failed=""
 say "lintian $(as_root 'lintian --version') on the source and binary package"
+# Every tag at every level, overridden ones too; lintian counts a shown override as a failure,
+# so the report's errors and warnings decide.
 as_builder "lintian --display-info --display-experimental --pedantic --show-overrides \
-    --fail-on error,warning tarvisol_*.changes" >"$cache/$dist-debian-lintian.log" 2>&1 ||
+    --fail-on none tarvisol_*.changes" >"$cache/$dist-debian-lintian.log" 2>&1 ||
     { status=1; failed="lintian"; }
 cat "$cache/$dist-debian-lintian.log"
+! grep -q -E '^[EW]: ' "$cache/$dist-debian-lintian.log" || { status=1; failed="lintian"; }
 say "blhc on the build log"
 as_builder "blhc --debian --bindnow build.log" >"$cache/$dist-debian-blhc.log" 2>&1 ||
     { status=1; failed="${failed:+$failed and }blhc"; }
