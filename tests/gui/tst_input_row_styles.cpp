@@ -3,8 +3,10 @@
 // character, every caption and button text fits, and the row keeps a visible frame. Each row
 // changes the application's style while the window is open, as a desktop's settings may.
 //
-// A style that the release packages for Qt 6 and the test machines install must be there: a
-// missing one fails. Styles a release does not have for Qt 6 (Breeze on Debian 12) are skipped.
+// Where the suite asks for the styles the test machines install (TARVISOL_REQUIRE_STYLES, set by
+// make test), one that the release packages for Qt 6 must be there: a missing one fails. Other
+// missing styles are skipped: Breeze on Debian 12, which has it for Qt 5 only, and any style
+// not installed in a distribution's package build.
 
 #include "WindowProbe.h"
 #include "WindowTest.h"
@@ -92,12 +94,12 @@ private slots:
         QFETCH(QString, package);
         QFETCH(int, fromRelease);
         if (!styleInstalled(style)) {
-            const int release = debianRelease();
-            if (release >= fromRelease) {
+            const bool required = qEnvironmentVariableIsSet("TARVISOL_REQUIRE_STYLES");
+            if (required && debianRelease() >= fromRelease) {
                 QFAIL(qPrintable(QStringLiteral("style %1 missing: install %2 (make test does)")
                                      .arg(style, package)));
             }
-            QSKIP("this system has no such style for Qt 6");
+            QSKIP("this system has no such style for Qt 6, or the suite asks for none");
         }
 
         Form1 form(sound);
