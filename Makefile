@@ -16,7 +16,7 @@ NARROW_FONT := fonts-liberation-sans-narrow|fonts-liberation
 # same name on Debian 12 and 13. The sound theme's library is opened only to play a theme sound,
 # so its run-time package suffices. The info window writes one X11 window property through
 # libxcb, which Debian 13's qt6-base-dev no longer brings.
-RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libxcb1-dev libcanberra0 fonts-dejavu-core \
+RUN_PACKAGES := cmake make g++ pkgconf qt6-base-dev libxcb1-dev libcanberra0 fonts-dejavu-core \
 	$(NARROW_FONT) dpkg-dev qt6-translations-l10n
 # dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
 # the package (and tells the packaging which of its checks this release has).

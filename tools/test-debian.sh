@@ -23,66 +23,9 @@ version=${name#tarvisol-}
 case $version in [0-9]*) ;; *) echo "$tarball holds no tarvisol-VERSION/ folder" >&2; exit 1 ;; esac
 jobs=${JOBS:-2}
 
-[ "$(id -u)" -eq 0 ] || { echo "test-debian needs root (debootstrap, chroot, mount)" >&2; exit 1; }
-
-root=$(mktemp -d "/var/tmp/tarvisol-debian-$dist.XXXXXX")
-mounts=""
-started=$(date +%s)
-say() { echo "== test-debian $dist [$(($(date +%s) - started)) s]: $*"; }
-
-end_chroot_processes() {
-    for signal in TERM KILL; do
-        pids=""
-        for proc in /proc/[0-9]*; do
-            [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ] && pids="$pids ${proc#/proc/}"
-        done
-        [ -z "$pids" ] && return 0
-        # shellcheck disable=SC2086
-        kill -s "$signal" $pids 2>/dev/null || true
-        sleep 2
-    done
-}
-
-finish() {
-    status=$?
-    set +e
-    trap - EXIT INT TERM
-    end_chroot_processes
-    for mount in $mounts; do # newest first
-        umount "$mount" || umount -l "$mount" || status=1
-    done
-    if grep -q -E " $root(/| )" /proc/mounts; then
-        echo "still mounted below $root, left in place" >&2
-        status=1
-    else
-        rm -rf --one-file-system "$root"
-    fi
-    if [ "$status" -eq 0 ]; then say "passed"; else say "FAILED (exit $status)"; fi
-    exit "$status"
-}
-trap finish EXIT
-trap 'exit 130' INT TERM
-
-mount_in_chroot() { # TYPE-OR-bind SOURCE TARGET
-    mkdir -p "$root$3"
-    if [ "$1" = bind ]; then mount --bind "$2" "$root$3"; else mount -t "$1" "$2" "$root$3"; fi
-    mounts="$root$3 $mounts"
-}
-
-make_base() {
-    base="$cache/$dist-buildd.tar.gz"
-    mkdir -p "$cache"
-    if [ -n "$(find "$base" -mtime -30 2>/dev/null)" ]; then
-        say "unpacking the cached build chroot"
-        tar -xzpf "$base" --numeric-owner -C "$root"
-    else
-        say "debootstrap $dist (buildd)"
-        debootstrap --variant=buildd "$dist" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
-            { tail -n 20 "$root.debootstrap.log" >&2; exit 1; }
-        rm -f "$root.debootstrap.log"
-        tar -czpf "$base.new" --numeric-owner -C "$root" . && mv "$base.new" "$base"
-    fi
-}
+run_name=test-debian
+# shellcheck source=tools/fresh-chroot.sh
+. "$(dirname "$0")/fresh-chroot.sh"
 
 # As root, with the network: what a build daemon does before the build.
 as_root() {
@@ -99,16 +42,7 @@ as_builder() {
         sh -c "cd /build && $1"
 }
 
-make_base
-chmod 755 "$root"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-mount_in_chroot proc proc /proc
-mount_in_chroot sysfs sys /sys
-mount_in_chroot bind /dev /dev
-mount_in_chroot bind /dev/pts /dev/pts
-mount_in_chroot tmpfs tmpfs /dev/shm
-mkdir -p "$cache/$dist-archives/partial"
-mount_in_chroot bind "$cache/$dist-archives" /var/cache/apt/archives
+open_chroot buildd
 
 # The upstream archive under the name dpkg-source expects, unpacked, with our packaging as
 # debian/: a distribution's own packaging would take that place.
