@@ -14,8 +14,9 @@ NARROW_FONT := fonts-liberation-sans-narrow|fonts-liberation
 # Building and running the window; dpkg-buildflags gives every build Debian's hardening, and
 # Qt's own German texts (its buttons and menus) come from the translations package, under the
 # same name on Debian 12 and 13. The sound theme's library is opened only to play a theme sound,
-# so its run-time package suffices.
-RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libcanberra0 fonts-dejavu-core \
+# so its run-time package suffices. The info window writes one X11 window property through
+# libxcb, which Debian 13's qt6-base-dev no longer brings.
+RUN_PACKAGES := cmake make g++ pkgconf qt6-base-dev libxcb1-dev libcanberra0 fonts-dejavu-core \
 	$(NARROW_FONT) dpkg-dev qt6-translations-l10n
 # dpkg-shlibdeps reads the package's library dependencies off the executable; lintian checks
 # the package (and tells the packaging which of its checks this release has).
@@ -23,29 +24,54 @@ PACKAGE_PACKAGES := $(RUN_PACKAGES) file lintian
 # The suite with the install-tree and package checks (g++ brings the sanitizer runtimes), the
 # warning sound on a headless Wayland compositor, and the windows as a screen reader reads them
 # through the accessibility bus on a virtual X server, and under the Orca screen reader with a
-# window manager, typed at with xdotool; hardening-check (devscripts) on the package.
+# window manager, typed at with xdotool; hardening-check (devscripts) on the package. The input
+# row is tested under the styles users have: Adwaita on both releases, Breeze where the release
+# builds it for Qt 6 (Debian 13; Debian 12's is for Qt 5 only).
+QT6_BREEZE := $(shell grep -qs '^VERSION_ID="12"' /etc/os-release || echo kde-style-breeze)
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-	weston qt6-wayland libcanberra-dev xvfb dbus-daemon at-spi2-core python3-pyatspi orca \
-	openbox xdotool devscripts
+	weston qt6-wayland libx11-dev xvfb dbus-daemon at-spi2-core python3-pyatspi orca \
+	openbox xdotool devscripts adwaita-qt6 $(QT6_BREEZE)
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 XVFB_PACKAGES := $(RUN_PACKAGES) xvfb xauth
 FRESH_PACKAGES := git debootstrap xvfb x11-utils
 
+# The release tarball, and Debian's own packaging of it in a clean build chroot.
+DIST_PACKAGES := git xz-utils
+DEBIAN_PACKAGES := $(DIST_PACKAGES) debootstrap
+
 # Stated on every configure, so a CI build (-Werror) leaves nothing behind for a later one.
 WERROR := -DTARVISOL_WERROR=$(if $(CI),ON,OFF)
-CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(WERROR)
+# CMake adds no flags of its own; Debian's hardening comes in here, as a distribution passes
+# its flags (tools/build-flags.sh). The shell asks for them when the configure step runs, once
+# dpkg-dev is installed, and every configure of a folder states the same ones.
+# $(call hardening,BUILD_TYPE,BUILD_DIR)
+build_flags = "$$(sh tools/build-flags.sh $(1) $(2) $(CURDIR) $(abspath $(3)))"
+hardening = -DTARVISOL_CPPFLAGS=$(call build_flags,CPPFLAGS,$(1),$(2)) \
+	-DCMAKE_CXX_FLAGS=$(call build_flags,CXXFLAGS,$(1),$(2)) \
+	-DCMAKE_EXE_LINKER_FLAGS=$(call build_flags,LDFLAGS,$(1),$(2))
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(WERROR) $(call hardening,$(BUILD_TYPE),$(BUILD_DIR))
 
-install_packages = @PACKAGES="$(1)" sh tools/install-packages.sh
+# INSTALL_PACKAGES=no leaves the machine as it is, for a caller that must not install (the
+# reproducibility check); a missing package then fails the step that needs it.
+INSTALL_PACKAGES ?= yes
+install_packages = @$(if $(filter no,$(INSTALL_PACKAGES)),true,PACKAGES="$(1)" sh tools/install-packages.sh)
 
-.PHONY: all build run run-xvfb test test-asan fuzz install package clean bench test-fresh
+VERSION := ${shell sed -n 's/^project(Tarvisol VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt}
+TARBALL := $(BUILD_DIR)/tarvisol-$(VERSION).tar.xz
+
+.PHONY: all build run run-xvfb test test-asan fuzz install package dist test-debian clean bench \
+	test-fresh
 
 all: build
 
-# The tool alone: no tests are configured, so none of their packages are needed.
+# The tool alone. One build folder keeps one configuration: a new folder is configured without
+# tests, so none of their packages are needed, and a folder that `make test` configured keeps
+# its tests, so that building the tool there again recompiles nothing.
 build:
 	$(call install_packages,$(RUN_PACKAGES))
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=OFF
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) \
+		$(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DBUILD_TESTING=OFF)
 	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target tarvisol
 
 run: build
@@ -56,10 +82,11 @@ run-xvfb: build
 	$(call install_packages,$(XVFB_PACKAGES))
 	xvfb-run --auto-servernum $(BUILD_DIR)/app/tarvisol
 
-# The suite, then the same suite under the sanitizers and a short run of every fuzz target.
+# The suite, the tests on real window systems and of the package included, then the same suite
+# under the sanitizers and a short run of every fuzz target.
 test:
 	$(call install_packages,$(TEST_PACKAGES))
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=ON
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=ON -DTARVISOL_SYSTEM_TESTS=ON
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 	$(MAKE) --no-print-directory test-asan
@@ -85,7 +112,8 @@ fuzz:
 	cmake --build --preset fuzz --parallel $(JOBS)
 	sh fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-# Installs under PREFIX, staged below DESTDIR when given (as packagers do).
+# Installs under PREFIX, staged below DESTDIR when given (as packagers do): the executable, the
+# menu entry, the icon, the metainfo and the manual pages, uncompressed.
 PREFIX ?= /usr/local
 
 install: build
@@ -99,7 +127,27 @@ package: build
 	cd $(BUILD_DIR) && umask 022 && cpack
 	lintian --fail-on error,warning $(BUILD_DIR)/tarvisol_*.deb
 
-# Benchmarks in a Release build of their own; prints one table, then the start-up comparison.
+# The release tarball of the committed HEAD, tarvisol-<version>.tar.xz in the build folder:
+# every file under one folder tarvisol-<version>/, no .git. git writes the entries in a fixed
+# order, with the commit's time and fixed modes; xz with one thread packs them the same way
+# every time.
+dist:
+	$(call install_packages,$(DIST_PACKAGES))
+	mkdir -p $(BUILD_DIR)
+	git -c tar.umask=022 archive --format=tar --prefix=tarvisol-$(VERSION)/ HEAD | \
+		xz -9 --threads=1 >$(TARBALL).new
+	mv $(TARBALL).new $(TARBALL)
+	@echo "$(TARBALL): $$(stat -c %s $(TARBALL)) bytes, sha256 $$(sha256sum <$(TARBALL) | cut -d ' ' -f 1)"
+
+# Debian's packaging (packaging/debian/) builds the release tarball in a clean build chroot of
+# release DIST, offline and as a normal user; then lintian checks the results and blhc the
+# build log (needs root and Debian's mirror).
+test-debian: dist
+	$(call install_packages,$(DEBIAN_PACKAGES))
+	sh tools/test-debian.sh $(DIST) $(TARBALL)
+
+# Benchmarks in a hardened Release build of their own, so they time the tool as it is shipped;
+# prints one table, then the start-up comparison.
 BENCH_DIR ?= build-release
 STARTUP_RUNS ?= 15
 # Single runs on these machines move by a third; ten interleaved repetitions give steady medians.
@@ -108,7 +156,8 @@ BENCH_FLAGS ?= --benchmark_repetitions=10 --benchmark_enable_random_interleaving
 
 bench:
 	$(call install_packages,$(BENCH_PACKAGES))
-	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTARVISOL_BUILD_BENCH=ON -DBUILD_TESTING=OFF
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release $(call hardening,Release,$(BENCH_DIR)) \
+		-DTARVISOL_BUILD_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_DIR) --parallel $(JOBS) --target tarvisol_bench startup_form1 startup_minimal startup_compare
 	@# Qt wants a private runtime folder; without one each started program warns about it.
 	export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \

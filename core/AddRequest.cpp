@@ -18,10 +18,8 @@ void complain(MessageService& service, const std::string& text) {
     service.messageBox(text, messages::errorTitle, MessageIcon::Critical, MessageButtons::Ok);
 }
 
-double readTyped(std::string_view text) {
-    std::string withPoints(text);
-    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
-    return leadingNumber(withPoints);
+double readTyped(std::string_view text, std::string_view userSeparator) {
+    return leadingNumber(withDecimalPoints(text, userSeparator));
 }
 
 } // namespace
@@ -32,16 +30,20 @@ bool isInAllowedRange(const Combination& c) {
 }
 
 AddOutcome addRequest(EntryTable& table, MessageService& service, std::string_view widthText,
-                      std::string_view heightText, std::string_view focalLengthText) {
+                      std::string_view heightText, std::string_view focalLengthText,
+                      std::string_view userSeparator) {
     const std::array texts{widthText, heightText, focalLengthText};
-    const auto numericCount = std::count_if(texts.begin(), texts.end(), isNumeric);
+    const auto numericCount = std::count_if(texts.begin(), texts.end(), [&](std::string_view t) {
+        return isNumeric(t, userSeparator);
+    });
     if (numericCount != 3) {
         complain(service, messages::notNumeric);
         return AddOutcome::RejectedNotNumeric;
     }
 
-    const Combination typed{readTyped(widthText), readTyped(heightText),
-                            readTyped(focalLengthText)};
+    const Combination typed{readTyped(widthText, userSeparator),
+                            readTyped(heightText, userSeparator),
+                            readTyped(focalLengthText, userSeparator)};
     if (!isInAllowedRange(typed)) {
         complain(service, messages::outOfRange);
         return AddOutcome::RejectedOutOfRange;

@@ -33,7 +33,9 @@ bool isInAllowedRange(const Combination& combination);
 // What a press of "hinzufügen" does with the three typed texts (width, height, focal length):
 // tests and reads them, checks the ranges, and stores the combination if it is new. Problems
 // are told by a beep followed by an error box; the texts themselves are never changed.
+// `userSeparator` is the decimal separator that shown numbers carry; typed ones may use it too.
 AddOutcome addRequest(EntryTable& table, MessageService& service, std::string_view widthText,
-                      std::string_view heightText, std::string_view focalLengthText);
+                      std::string_view heightText, std::string_view focalLengthText,
+                      std::string_view userSeparator);
 
 } // namespace tarvisol

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/NumberInput.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -15,8 +16,17 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool isSkippedInNumber(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Every real separator besides "." and "," lies outside ASCII (the "٫" of Arabic script). One
+// inside it would give a letter, blank or sign a new meaning ("e" would make "1e3" a number),
+// so a locale that claimed one changes nothing, and every ASCII text keeps its answer.
+bool isUsableSeparator(std::string_view separator) {
+    return !separator.empty() && std::none_of(separator.begin(), separator.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80;
+    });
 }
 
 // Converts "digits[.digits]" (no sign, at least one digit) to the nearest double.
@@ -47,10 +57,27 @@ double decimalValue(std::string digits) {
 
 } // namespace
 
-bool isNumeric(std::string_view text) {
+std::string withDecimalPoints(std::string_view text, std::string_view userSeparator) {
+    std::string result;
+    result.reserve(text.size());
+    const bool userCounts = isUsableSeparator(userSeparator);
+    for (std::size_t i = 0; i < text.size();) {
+        if (userCounts && text.substr(i, userSeparator.size()) == userSeparator) {
+            result += '.';
+            i += userSeparator.size();
+        } else {
+            result += text[i] == ',' ? '.' : text[i];
+            ++i;
+        }
+    }
+    return result;
+}
+
+bool isNumeric(std::string_view typed, std::string_view userSeparator) {
+    const std::string text = withDecimalPoints(typed, userSeparator);
     std::size_t i = 0;
     const std::size_t n = text.size();
-    while (i < n && text[i] == ' ') {
+    while (i < n && isBlank(text[i])) {
         ++i;
     }
     if (i < n && (text[i] == '+' || text[i] == '-')) {
@@ -62,14 +89,14 @@ bool isNumeric(std::string_view text) {
         const char c = text[i];
         if (isDigit(c)) {
             number += c;
-        } else if ((c == '.' || c == ',') && !hasSeparator) {
+        } else if (c == '.' && !hasSeparator) {
             hasSeparator = true;
             number += '.';
         } else {
             break;
         }
     }
-    while (i < n && text[i] == ' ') {
+    while (i < n && isBlank(text[i])) {
         ++i;
     }
     const bool hasDigit = number.find_first_of("0123456789") != std::string::npos;
@@ -83,7 +110,7 @@ double leadingNumber(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto skipBlanks = [&] {
-        while (i < n && isSkippedInNumber(text[i])) {
+        while (i < n && isBlank(text[i])) {
             ++i;
         }
     };

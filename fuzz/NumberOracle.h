@@ -2,12 +2,12 @@
 #pragma once
 
 // An independent reading of typed numbers for the fuzz targets, written from the accepted forms
-// rather than from the core's code: blanks, an optional sign, digits with at most one "." or ","
+// rather than from the core's code: blanks (a tab, carriage return or line feed counts as one),
+// an optional sign, digits with at most one "." or "," or, where the user's locale has it, "٫"
 // (at least one digit), blanks, and a value inside the double range. Values come from strtod on
 // the plain digits, which glibc rounds correctly, so they are an exact reference for the core's
 // own conversion.
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -20,6 +20,11 @@ inline bool isAsciiDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The decimal separator of Arabic and Persian locales, U+066B in UTF-8.
+inline constexpr std::string_view arabicSeparator = "\xd9\xab";
+
+inline constexpr std::string_view blanks = " \t\r\n";
+
 // strtod on "[-]digits[.digits]"; overflow gives an infinity of the sign, underflow zero or the
 // nearest subnormal, exactly as a correctly rounded conversion does.
 inline double plainDecimalValue(bool negative, const std::string& digitsAndPoint) {
@@ -29,13 +34,13 @@ inline double plainDecimalValue(bool negative, const std::string& digitsAndPoint
 }
 
 // The value of a text in one of the accepted forms, or nothing when the text has another form
-// or its value lies beyond the double range.
-inline std::optional<double> acceptedValue(std::string_view text) {
-    std::size_t begin = text.find_first_not_of(' ');
+// or its value lies beyond the double range. `arabicLocale`: the user's separator is "٫".
+inline std::optional<double> acceptedValue(std::string_view text, bool arabicLocale) {
+    std::size_t begin = text.find_first_not_of(blanks);
     if (begin == std::string_view::npos) {
         return std::nullopt;
     }
-    std::size_t end = text.find_last_not_of(' ') + 1;
+    std::size_t end = text.find_last_not_of(blanks) + 1;
     std::string_view body = text.substr(begin, end - begin);
     bool negative = false;
     if (body.front() == '+' || body.front() == '-') {
@@ -45,13 +50,18 @@ inline std::optional<double> acceptedValue(std::string_view text) {
     std::string plain;
     int separators = 0;
     int digits = 0;
-    for (char c : body) {
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const char c = body[i];
         if (isAsciiDigit(c)) {
             ++digits;
             plain += c;
         } else if (c == '.' || c == ',') {
             ++separators;
             plain += '.';
+        } else if (arabicLocale && body.substr(i, arabicSeparator.size()) == arabicSeparator) {
+            ++separators;
+            plain += '.';
+            i += arabicSeparator.size() - 1;
         } else {
             return std::nullopt;
         }
@@ -66,13 +76,13 @@ inline std::optional<double> acceptedValue(std::string_view text) {
     return value;
 }
 
-// The leading-number parse of a text whose commas are already points: blanks, tabs and line
-// feeds never count, a sign may come first, then digits with at most one point; the first other
-// character ends the number, and no digit at all reads as 0.
+// The leading-number parse of a text whose separators are already points: blanks, tabs,
+// carriage returns and line feeds never count, a sign may come first, then digits with at most
+// one point; the first other character ends the number, and no digit at all reads as 0.
 inline double leadingValue(std::string_view text) {
     std::string kept;
     for (char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') {
+        if (blanks.find(c) == std::string_view::npos) {
             kept += c;
         }
     }
@@ -102,9 +112,16 @@ inline double leadingValue(std::string_view text) {
     return plainDecimalValue(negative, plain);
 }
 
-inline std::string commasAsPoints(std::string_view text) {
-    std::string result(text);
-    std::replace(result.begin(), result.end(), ',', '.');
+inline std::string separatorsAsPoints(std::string_view text, bool arabicLocale) {
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (arabicLocale && text.substr(i, arabicSeparator.size()) == arabicSeparator) {
+            result += '.';
+            i += arabicSeparator.size() - 1;
+        } else {
+            result += text[i] == ',' ? '.' : text[i];
+        }
+    }
     return result;
 }
 

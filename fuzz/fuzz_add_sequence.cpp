@@ -34,9 +34,10 @@ using Triple = std::array<double, 3>;
 // Texts a user could well type, the range bounds and their neighbours among them, so that
 // sequences reach every outcome rather than mostly "not a number".
 const std::vector<std::string> typicalTexts = {
-    "36",   "24",    "50",     "36,0", "36.0",   " 36 ",  "+50", "5",  "1000", "10",
-    "5000", "4.99",  "1000.5", "9.99", "5000,5", "1,000", "-36", "0",  "",     "abc",
-    "36mm", "36 mm", "24.",    ",5",   "23,6",   "15.7",  "200", "  ", "--5",  "1.2.3",
+    "36", "24",   "50",    "36,0",   "36.0",   " 36 ",   "+50",   "5",    "1000",
+    "10", "5000", "4.99",  "1000.5", "9.99",   "5000,5", "1,000", "-36",  "0",
+    "",   "abc",  "36mm",  "36 mm",  "24.",    ",5",     "23,6",  "15.7", "200",
+    "  ", "--5",  "1.2.3", "36\t",   "24\r\n", "\n50",   "36٫5",
 };
 
 std::string typedText(FuzzedDataProvider& input) {
@@ -61,10 +62,11 @@ struct Expected {
     std::string message; // empty: no beep and no box
 };
 
-Expected expectedOutcome(std::vector<Triple>& model, const std::array<std::string, 3>& texts) {
+Expected expectedOutcome(std::vector<Triple>& model, const std::array<std::string, 3>& texts,
+                         bool arabicLocale) {
     Triple values{};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const auto value = fuzz::acceptedValue(texts[i]);
+        const auto value = fuzz::acceptedValue(texts[i], arabicLocale);
         if (!value) {
             return {AddOutcome::RejectedNotNumeric, messages::notNumeric};
         }
@@ -169,9 +171,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         default: {
             const std::array<std::string, 3> texts{typedText(input), typedText(input),
                                                    typedText(input)};
+            const bool arabicLocale = input.ConsumeBool();
             testing::RecordingMessageService service;
-            const Expected expected = expectedOutcome(model, texts);
-            const AddOutcome outcome = addRequest(table, service, texts[0], texts[1], texts[2]);
+            const Expected expected = expectedOutcome(model, texts, arabicLocale);
+            const AddOutcome outcome =
+                addRequest(table, service, texts[0], texts[1], texts[2],
+                           arabicLocale ? fuzz::arabicSeparator : std::string_view("."));
             if (outcome != expected.outcome) {
                 fail("the wrong outcome", step);
             }

@@ -25,21 +25,24 @@ bool sameValue(double a, double b) {
     return a == b || (std::isnan(a) && std::isnan(b));
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+// Every text is judged twice: for a user whose locale shows "." and for one whose locale shows
+// the Arabic "٫", which then counts as a decimal separator too.
+void checkText(std::string_view text, bool arabicLocale) {
     using namespace tarvisol;
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string_view userSeparator = arabicLocale ? fuzz::arabicSeparator : ".";
 
-    const auto expected = fuzz::acceptedValue(text);
-    const bool numeric = isNumeric(text);
+    const auto expected = fuzz::acceptedValue(text, arabicLocale);
+    const bool numeric = isNumeric(text, userSeparator);
     if (numeric != expected.has_value()) {
         fail(numeric ? "isNumeric passes a text outside the accepted forms"
                      : "isNumeric rejects an accepted text",
              text, numeric, expected.has_value());
     }
 
-    const std::string withPoints = fuzz::commasAsPoints(text);
+    const std::string withPoints = fuzz::separatorsAsPoints(text, arabicLocale);
+    if (withDecimalPoints(text, userSeparator) != withPoints) {
+        fail("withDecimalPoints turns other characters into points", text, 0, 0);
+    }
     const double read = leadingNumber(withPoints);
     if (expected && read != *expected) {
         fail("leadingNumber misreads an accepted text", text, read, *expected);
@@ -54,5 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("leadingNumber breaks the leading-number rules on a raw text", text, raw,
              fuzz::leadingValue(text));
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    checkText(text, false);
+    checkText(text, true);
     return 0;
 }

@@ -35,11 +35,8 @@ set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/finish-staging.cmake)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/package-time.cmake)
 set(CPACK_TARVISOL_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_TARVISOL_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/changelog)
+# What Debian asks of a package besides what any install puts there: the copyright in the
+# machine-readable format and the changelog, both added to the staged files only, so that an
+# upstream install leaves them to the distribution's own packaging.
+set(CPACK_TARVISOL_COPYRIGHT ${CMAKE_CURRENT_LIST_DIR}/copyright)
 include(CPack)
-
-# What Debian asks of every package besides the program: its copyright in the machine-readable
-# format and its changelog, compressed as Debian compresses documentation.
-set(TARVISOL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tarvisol)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${TARVISOL_DOC_DIR})
-tarvisol_gzip(${CMAKE_CURRENT_LIST_DIR}/changelog changelog.gz)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${TARVISOL_DOC_DIR})

@@ -17,6 +17,18 @@ foreach(executable IN LISTS executables)
                     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
+# Debian's copyright file and changelog, and every manual page and the changelog compressed as
+# Debian compresses documentation: best compression, no name or time stamp in the header.
+set(doc ${staged}/share/doc/tarvisol)
+file(MAKE_DIRECTORY ${doc})
+file(COPY_FILE ${CPACK_TARVISOL_COPYRIGHT} ${doc}/copyright)
+file(COPY_FILE ${CPACK_TARVISOL_CHANGELOG} ${doc}/changelog)
+file(GLOB_RECURSE pages ${staged}/share/man/*.[1-9])
+if(NOT pages)
+    message(FATAL_ERROR "no manual page staged below ${staged}/share/man")
+endif()
+execute_process(COMMAND gzip -9nf ${pages} ${doc}/changelog COMMAND_ERROR_IS_FATAL ANY)
+
 # The project has no homepage, so the metainfo names none. appstream 1.0 warns about exactly
 # that, and the lintian of the same release reports any appstream warning as one tag. Older
 # lintian has no such check and calls an override of a tag it does not know an error, so the

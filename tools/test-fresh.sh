@@ -22,73 +22,13 @@ window_timeout=${WINDOW_TIMEOUT:-900}
 repo=$(git rev-parse --show-toplevel)
 head=$(git -C "$repo" rev-parse HEAD)
 
-[ "$(id -u)" -eq 0 ] || { echo "test-fresh needs root (debootstrap, chroot, mount)" >&2; exit 1; }
-
-root=$(mktemp -d "/var/tmp/tarvisol-fresh-$dist.XXXXXX")
-mounts=""
 xvfb_pid=""
 run_pid=""
-started=$(date +%s)
-
-elapsed() { echo $(($(date +%s) - started)); }
-say() { echo "== test-fresh $dist [$(elapsed) s]: $*"; }
-
-# Ends everything whose root directory is the chroot: the tool, a build, a stray test.
-end_chroot_processes() {
-    for signal in TERM KILL; do
-        pids=""
-        for proc in /proc/[0-9]*; do
-            [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ] && pids="$pids ${proc#/proc/}"
-        done
-        [ -z "$pids" ] && return 0
-        # shellcheck disable=SC2086
-        kill -s "$signal" $pids 2>/dev/null || true
-        sleep 2
-    done
-}
-
-finish() {
-    status=$?
-    set +e
-    trap - EXIT INT TERM
-    end_chroot_processes
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    for mount in $mounts; do # newest first
-        umount "$mount" || umount -l "$mount" || status=1
-    done
-    if grep -q -E " $root(/| )" /proc/mounts; then
-        echo "still mounted below $root, left in place" >&2
-        status=1
-    else
-        rm -rf --one-file-system "$root"
-    fi
-    if [ "$status" -eq 0 ]; then say "passed"; else say "FAILED (exit $status)"; fi
-    exit "$status"
-}
-trap finish EXIT
-trap 'exit 130' INT TERM
-
-mount_in_chroot() { # TYPE-OR-bind SOURCE TARGET
-    mkdir -p "$root$3"
-    if [ "$1" = bind ]; then mount --bind "$2" "$root$3"; else mount -t "$1" "$2" "$root$3"; fi
-    mounts="$root$3 $mounts"
-}
-
-make_base() {
-    base="$cache/$dist-minbase.tar.gz"
-    mkdir -p "$cache"
-    if [ -n "$(find "$base" -mtime -30 2>/dev/null)" ]; then
-        say "unpacking the cached base system"
-        tar -xzpf "$base" --numeric-owner -C "$root"
-    else
-        say "debootstrap $dist (minbase, git, make)"
-        debootstrap --variant=minbase --include=git,make "$dist" "$root" \
-            "$mirror" >"$root.debootstrap.log" 2>&1 ||
-            { tail -n 20 "$root.debootstrap.log" >&2; exit 1; }
-        rm -f "$root.debootstrap.log"
-        tar -czpf "$base.new" --numeric-owner -C "$root" . && mv "$base.new" "$base"
-    fi
-}
+run_name=test-fresh
+stop_display() { [ -z "$xvfb_pid" ] || { kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; }; }
+on_finish=stop_display
+# shellcheck source=tools/fresh-chroot.sh
+. "$(dirname "$0")/fresh-chroot.sh"
 
 in_chroot() { # SHELL-COMMAND [VARIABLE=VALUE...], run in the clone as a fresh root login would
     command=$1
@@ -165,18 +105,7 @@ run_installed() {
     esac
 }
 
-make_base
-# A system's root is open to every user (mktemp made it private): apt downloads as _apt, and
-# man-db indexes as man.
-chmod 755 "$root"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-mount_in_chroot proc proc /proc
-mount_in_chroot sysfs sys /sys
-mount_in_chroot bind /dev /dev
-mount_in_chroot bind /dev/pts /dev/pts
-mount_in_chroot tmpfs tmpfs /dev/shm
-mkdir -p "$cache/$dist-archives/partial"
-mount_in_chroot bind "$cache/$dist-archives" /var/cache/apt/archives
+open_chroot minbase git,make
 
 say "cloning $head"
 git clone --quiet --no-local "$repo" "$root/root/tarvisol"

@@ -19,7 +19,8 @@ inline std::string toCore(const QString& text) {
     return text.toStdString();
 }
 
-// Shown numbers take the user's decimal separator; the drawing and the list ask here alike.
+// Shown numbers take the user's decimal separator, and typed ones may use it; the drawing, the
+// list and the add request ask here alike.
 inline std::string decimalSeparator() {
     return toCore(QLocale::system().decimalPoint());
 }

@@ -10,6 +10,7 @@
 #include "ui/CaptionFont.h"
 #include "ui/CoreText.h"
 #include "ui/FormInfo.h"
+#include "ui/InputRowStyle.h"
 #include "ui/Twips.h"
 
 #include <QEvent>
@@ -132,6 +133,7 @@ void Form1::buildControls() {
                               QStringLiteral("Hilfe und Programminfos"), Frame1);
     Label1->setBuddy(TextFilmQ);
     Label3->setBuddy(TextBrennw);
+    InputRowStyle::applyTo(Frame1);
 
     setAccessibleName(QStringLiteral("Tarvisol"));
     describeDrawing();
@@ -242,8 +244,9 @@ void Form1::describeDrawing() {
 }
 
 void Form1::CommandOK_Click() {
-    const AddOutcome outcome = addRequest(Liste, messages_, toCore(TextFilmQ->text()),
-                                          toCore(TextFilmH->text()), toCore(TextBrennw->text()));
+    const AddOutcome outcome =
+        addRequest(Liste, messages_, toCore(TextFilmQ->text()), toCore(TextFilmH->text()),
+                   toCore(TextBrennw->text()), decimalSeparator());
     if (isAccepted(outcome)) {
         Zeichnen();
         announceAdded(outcome);

@@ -3,6 +3,7 @@
 
 #include "core/InfoText.h"
 #include "desktop/AppIcon.h"
+#include "desktop/CloseOnlyWindow.h"
 #include "ui/CoreText.h"
 #include "ui/Form1.h"
 #include "ui/Twips.h"
@@ -25,9 +26,14 @@ constexpr int textWidth = 6012;
 constexpr int textHeight = 5052;
 } // namespace
 
+// The window needs a close control only. Without CustomizeWindowHint Qt leaves the title-bar
+// controls to the window system's defaults; with it, only the hints named here (and the system
+// menu that Qt adds for the close button) reach the window manager: on X11 the Motif hints
+// allow moving and closing, neither minimising nor maximising. A window manager that reads
+// these hints only in part gets its own words from the desktop layer.
 FormInfo::FormInfo(Form1& form1)
-    : QDialog(&form1, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(&form1, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       form1_(form1) {
     setObjectName(QStringLiteral("FormInfo"));
     setWindowTitle(QStringLiteral("Info"));
@@ -49,6 +55,7 @@ FormInfo::FormInfo(Form1& form1)
     setAccessibleName(QStringLiteral("Info"));
     TextInfo->setAccessibleName(QStringLiteral("Infotext"));
     setListTabStops();
+    desktop::offerCloseControlOnly(*this);
 }
 
 // The list's columns line up at stops made for the widest values that can occur.

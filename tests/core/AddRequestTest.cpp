@@ -17,11 +17,12 @@ protected:
 
     AddOutcome add(std::string_view w, std::string_view h, std::string_view f) {
         messages.events.clear();
-        return addRequest(table, messages, w, h, f);
+        return addRequest(table, messages, w, h, f, userSeparator);
     }
 
     EntryTable table;
     RecordingMessageService messages;
+    std::string userSeparator = ".";
 };
 
 struct RejectCase {
@@ -61,6 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectCase{"UnitInFocalLength", "36", "24", "50mm", notNumeric},
                       RejectCase{"ExponentHeight", "36", "2.4e1", "50", notNumeric},
                       RejectCase{"NanFocalLength", "36", "24", "nan", notNumeric},
+                      RejectCase{"UnitWordAndEmpty", "36mm", "abc", "", notNumeric},
+                      RejectCase{"SeparatorOfAnotherLocale", "36٫5", "24", "50", notNumeric},
+                      RejectCase{"PastedTabInside", "36", "2\t4", "50", notNumeric},
+                      RejectCase{"PastedLineEndsStillRangeTested", "36", "24\r\n", "\t9.99\n",
+                                 outOfRange},
                       RejectCase{"WidthBelow", "4.99", "24", "50", outOfRange},
                       RejectCase{"WidthJustAbove", "1000.001", "24", "50", outOfRange},
                       RejectCase{"HeightJustBelow", "36", "4.999", "50", outOfRange},
@@ -88,6 +94,22 @@ TEST_F(AddRequestTest, CommaAndPointReadAlike) {
     EXPECT_EQ(add("36,5", "24", "50"), AddOutcome::Stored);
     EXPECT_EQ(table.value(EntryTable::Width, 1), 36.5);
     EXPECT_EQ(add(" 36.5 ", "24,0", "+50"), AddOutcome::AlreadyStored);
+}
+
+// State: the user's locale shows "٫" (U+066B) as its decimal separator.
+// Action: values typed with it, or pasted with a tab or line end around them.
+// Expected: each reads as the plain number; a unit, a word or nothing still fails as before.
+TEST_F(AddRequestTest, UserSeparatorAndPastedLineEndsReadAsThePlainNumber) {
+    userSeparator = "٫";
+    EXPECT_EQ(add("36٫5", "\t24\r\n", "50\n"), AddOutcome::Stored);
+    EXPECT_EQ(table.value(EntryTable::Width, 1), 36.5);
+    EXPECT_EQ(table.value(EntryTable::Height, 1), 24);
+    EXPECT_EQ(add("36,5", "24", "50"), AddOutcome::AlreadyStored);
+    EXPECT_EQ(add(" 5٫25\t", "24", "50"), AddOutcome::Stored);
+    EXPECT_EQ(table.value(EntryTable::Width, 2), 5.25);
+    EXPECT_EQ(add("36mm", "abc", ""), AddOutcome::RejectedNotNumeric);
+    EXPECT_EQ(messages.singleErrorText(), messages::notNumeric);
+    EXPECT_EQ(table.count(), 2);
 }
 
 TEST_F(AddRequestTest, BoundsThemselvesPass) {

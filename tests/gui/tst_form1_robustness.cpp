@@ -30,7 +30,7 @@ private slots:
             {"NUL inside the number", QString::fromUtf8("3\0006", 3)},
             {"NUL after the number", QString::fromUtf8("36\000", 3)},
             {"control characters", QStringLiteral("\x01\x02\x1b[2J36\x7f")},
-            {"tab before the number", QStringLiteral("\t36")},
+            {"tab inside the number", QStringLiteral("3\t6")},
             {"invalid UTF-8", QString::fromUtf8("\xff\xfe\x33\x36\xc3")},
             {"overlong UTF-8 digit", QString::fromUtf8("\xc0\xb3\x36")},
             {"Arabic-Indic digits", QStringLiteral(u"\u0663\u0666")},

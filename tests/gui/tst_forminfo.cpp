@@ -3,6 +3,7 @@
 
 #include "WindowProbe.h"
 #include "WindowTest.h"
+#include "desktop/CloseOnlyWindow.h"
 #include "ui/FormInfo.h"
 
 #include <QScrollBar>
@@ -30,12 +31,38 @@ private slots:
         QCOMPARE(info.size(), QSize(419, 358));
         QCOMPARE(info.minimumSize(), info.maximumSize());
         QVERIFY(info.isModal());
+        // A close control and nothing else: the hints are only honoured with Customize set, and
+        // no minimise, maximise or help button is asked for (Qt adds the system menu, which a
+        // close button needs on Windows).
+        const Qt::WindowFlags flags = info.windowFlags();
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+        QCOMPARE(flags & ~Qt::WindowType_Mask,
+                 Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                     Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         QPlainTextEdit* text = textInfo(info);
         QVERIFY(text);
         QCOMPARE(text->geometry(), QRect(8, 8, 401, 337));
         QVERIFY(text->isReadOnly());
         QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(text->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    }
+
+    // Openbox heeds the flags' Motif hints only in part: it keeps minimise (and draws a dead
+    // maximise button beside it) on any dialog and drops both for a toolbar window alone. Every
+    // other window manager gets Qt's types unchanged.
+    void windowTypesNamedAheadOfQts_data() {
+        QTest::addColumn<QString>("windowManager");
+        QTest::addColumn<QByteArrayList>("types");
+        QTest::newRow("openbox") << "Openbox" << QByteArrayList{"_NET_WM_WINDOW_TYPE_TOOLBAR"};
+        QTest::newRow("mutter") << "GNOME Shell" << QByteArrayList{};
+        QTest::newRow("kwin") << "KWin" << QByteArrayList{};
+        QTest::newRow("no window manager") << "" << QByteArrayList{};
+    }
+
+    void windowTypesNamedAheadOfQts() {
+        QFETCH(QString, windowManager);
+        QFETCH(QByteArrayList, types);
+        QCOMPARE(tarvisol::desktop::closeOnlyWindowTypes(windowManager), types);
     }
 
     void modeSelectsTheText_data() {

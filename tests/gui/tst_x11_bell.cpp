@@ -47,7 +47,7 @@ private slots:
     }
 
     // State: the window on Xvfb. Action: a rejected request, or "löschen". Expected: the
-    // server has rung its bell as often as given once the box is up, and no more after.
+    // server rings its bell as often as given while the box is up, and no more after.
     void mistakesRingTheBell() {
         QFETCH(QString, focalLength);
         QFETCH(QString, command);
@@ -59,20 +59,26 @@ private slots:
         rungBells(); // whatever came before
         WindowProbe probe(form);
         probe.type("36", "24", focalLength);
-        int rungBeforeTheBox = -1;
+        int rungWhileTheBoxIsUp = 0;
         ModalAnswerer answerer([&](QWidget* modal) {
-            rungBeforeTheBox = rungBells();
+            // The server may serve the test's own connection before the tool's; a bell that
+            // must not come gets the same moment to show.
+            const auto heardAll = [&] {
+                rungWhileTheBoxIsUp += rungBells();
+                return rungWhileTheBoxIsUp >= bells && bells > 0;
+            };
+            (void)QTest::qWaitFor(heardAll, bells > 0 ? 2000 : 200);
             modal->close();
         });
         probe.click(qPrintable(command));
         QVERIFY(answerer.answered() && !answerer.stuck());
-        QCOMPARE(rungBeforeTheBox, bells);
+        QCOMPARE(rungWhileTheBoxIsUp, bells);
+        QTest::qWait(100);
         QCOMPARE(rungBells(), 0);
     }
 
 private:
-    // The bells the server reported since the last call. The box is up only after the server
-    // has handled the tool's requests before it, the bell among them.
+    // The bells the server reported since the last call.
     int rungBells() {
         XSync(display_, False);
         int rung = 0;

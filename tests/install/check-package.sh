@@ -51,7 +51,7 @@ lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings
 
 dpkg-deb -x "$deb" "$work/root"
 [ -z "$(find "$work/root" -mindepth 1 -maxdepth 1 ! -name usr)" ] || fail "files outside /usr"
-sh "$(dirname "$0")/check-tree.sh" "$work/root/usr" "$id"
+sh "$(dirname "$0")/check-tree.sh" "$work/root/usr" "$id" package
 
 # The strip and finish-staging.cmake leave the sections the tool or its debug symbols need.
 executable=$work/root/usr/bin/tarvisol

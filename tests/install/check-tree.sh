@@ -1,23 +1,33 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree (the directory that stands for the prefix, e.g. .../usr): exactly
-# the executable, its manual page, copyright and changelog, the menu entry, the icon and the
-# software-centre description, valid and pointing at each other. Usage: check-tree.sh PREFIX APPLICATION_ID
+# the executable, its German and English manual pages, the menu entry, the icon and the
+# software-centre description, valid and pointing at each other. The Debian package also holds
+# its copyright file and changelog, and has its manual pages compressed.
+# Usage: check-tree.sh PREFIX APPLICATION_ID [package]
 set -eu
 prefix="$1"
 id="$2"
+kind="${3:-install}"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
 cd "$prefix"
+if [ "$kind" = package ]; then
+    doc="./share/doc/tarvisol/changelog.gz
+./share/doc/tarvisol/copyright
+"
+    gz=.gz
+else
+    doc="" gz=""
+fi
 expected="./bin/tarvisol
 ./share/applications/$id.desktop
-./share/doc/tarvisol/changelog.gz
-./share/doc/tarvisol/copyright
-./share/icons/hicolor/scalable/apps/$id.svg
-./share/man/man1/tarvisol.1.gz
+$doc./share/icons/hicolor/scalable/apps/$id.svg
+./share/man/de/man1/tarvisol.1$gz
+./share/man/man1/tarvisol.1$gz
 ./share/metainfo/$id.metainfo.xml"
 # The package may carry a lintian override on releases whose lintian needs it.
 actual=$(find . -type f ! -path ./share/lintian/overrides/tarvisol | LC_ALL=C sort)
@@ -54,5 +64,9 @@ done
 entry Comment | grep -q 'Bildwinkel' || fail "the comment is not the German one"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
+# The default page is the English one, the German one goes to German readers.
+page() { if [ -n "$gz" ]; then gzip -dc "$1$gz"; else cat "$1"; fi; }
+page share/man/man1/tarvisol.1 | grep -q '^\.SH DESCRIPTION$' || fail "man1/tarvisol.1 is not the English page"
+page share/man/de/man1/tarvisol.1 | grep -q '^\.SH BESCHREIBUNG$' || fail "de/man1/tarvisol.1 is not the German page"
 grep -q '<svg ' "share/icons/hicolor/scalable/apps/$id.svg" || fail "the icon is no SVG"
 echo "installed tree is complete and valid"
