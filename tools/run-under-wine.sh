@@ -65,9 +65,17 @@ fi
 # it stays up half a minute after the last program, so a test suite starts it about once. It
 # refuses (and need not) when one is up already.
 "$wineserver" -p30 2>/dev/null || true
+# Qt's offscreen platform on Windows takes its fonts from a folder, not from the system, and
+# finds none beside Qt: Wine's own, which Wine's system draws with too (Tahoma among them).
+wine_fonts=/usr/share/wine/fonts
+if [ "${QT_QPA_PLATFORM:-}" = offscreen ] && [ -z "${QT_QPA_FONTDIR:-}" ] && [ -d "$wine_fonts" ]; then
+    QT_QPA_FONTDIR="Z:$(echo "$wine_fonts" | tr / '\\')"
+    export QT_QPA_FONTDIR
+fi
 # Wine keeps the host's QT_* variables from Windows programs (they are meant for the host's
-# Qt), so the ones set for a test (the platform, the scale) are set again inside, by cmd.
-sets=$(env | sed -n 's/^\(QT_[A-Za-z0-9_]*=[A-Za-z0-9_.,:-]*\)$/set \1\&\&/p' | tr '\n' ' ')
+# Qt), so the ones set for a test (the platform, the scale, the font folder) are set again
+# inside, by cmd.
+sets=$(env | sed -n 's/^\(QT_[A-Za-z0-9_]*=[A-Za-z0-9_.,:\\-]*\)$/set \1\&\&/p' | tr '\n' ' ')
 if [ -n "$sets" ]; then
     # shellcheck disable=SC2086
     case $program in

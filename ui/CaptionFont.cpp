@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <algorithm>
-#include <cmath>
 
 namespace tarvisol::ui {
 
@@ -47,15 +46,11 @@ QString preferredFamily(const QFont& base) {
 QFont captionFont(const QFont& base, const QVector<CaptionRoom>& captions) {
     QFont font = base;
     font.setFamily(preferredFamily(base));
-    font.setPointSizeF(largestPointSize);
-    const double ratio = fitRatio(font, captions);
-    if (ratio >= 1) {
-        return font;
-    }
-    // Text widths scale almost linearly with the size, so start from the proportional size
-    // and step down only as far as hinting makes it necessary: few sizes are ever loaded.
-    double size = std::floor(largestPointSize * ratio / pointStep) * pointStep;
-    for (; size > smallestPointSize; size -= pointStep) {
+    // Hinting makes text widths grow in steps rather than in proportion to the size, so a size
+    // guessed from the widths at 8 points can miss a larger one that fits (under Wine's Tahoma
+    // the guess was 7 points where 7.5 fit): every size is tried, the largest first, nine at
+    // most.
+    for (double size = largestPointSize; size > smallestPointSize; size -= pointStep) {
         font.setPointSizeF(size);
         if (fitRatio(font, captions) >= 1) {
             return font;

@@ -3,11 +3,18 @@
 
 #include <QString>
 
-// Texts the window tests expect word for word, written once.
+// What the window tests expect, written once: texts word for word, and the captions' size.
 namespace expected {
 inline const QString workedExampleLabel = QStringLiteral("36x24 50mm / 39.6x27.0°");
 inline const QString workedExampleLine =
     QStringLiteral("36x24\t50\t39.60 x 26.99°\t2375.9 x 1619.5'");
+// The captions' size in their platform's family: Linux's narrow one fits every caption at the
+// full 8 points, Windows' Tahoma (under Wine's own Tahoma) at 7.
+#ifdef Q_OS_WIN
+constexpr double captionPointSize = 7.0;
+#else
+constexpr double captionPointSize = 8.0;
+#endif
 inline const QString notNumeric = QStringLiteral("Falsche Zahleneingabe. (Komma = '.')");
 
 // The buttons' tooltips, which a screen reader reads as their descriptions.
