@@ -49,13 +49,19 @@ export XDG_CACHE_HOME="$HOME/.cache"
 mkdir -p "$HOME"
 [ -z "$paths" ] || export WINEPATH="${paths#;}${WINEPATH:+;$WINEPATH}"
 
+# Windows keeps its fonts, Tahoma among them, in C:\Windows\Fonts. Debian's Wine 8 leaves that
+# folder empty in a new prefix and never reads its own fonts from anywhere else, so the tool
+# would draw in whatever the host's fontconfig offers: they are copied in.
+wine_fonts=/usr/share/wine/fonts
 # Several tests may start at once on a prefix not made yet: one makes it, the others wait.
-if [ ! -f "$prefix/system.reg" ]; then
+if [ ! -f "$prefix/.made" ]; then
     (
         flock 9
-        if [ ! -f "$prefix/system.reg" ]; then
+        if [ ! -f "$prefix/.made" ]; then
             "$wine" wineboot --init >/dev/null 2>&1
             "$wineserver" -w
+            [ ! -d "$wine_fonts" ] || cp "$wine_fonts"/*.ttf "$prefix/drive_c/windows/Fonts/"
+            touch "$prefix/.made"
         fi
     ) 9>"$prefix.lock"
 fi
@@ -66,11 +72,9 @@ fi
 # refuses (and need not) when one is up already.
 "$wineserver" -p30 2>/dev/null || true
 # Qt's offscreen platform on Windows takes its fonts from a folder, not from the system, and
-# finds none beside Qt: Wine's own, which Wine's system draws with too (Tahoma among them).
-wine_fonts=/usr/share/wine/fonts
-if [ "${QT_QPA_PLATFORM:-}" = offscreen ] && [ -z "${QT_QPA_FONTDIR:-}" ] && [ -d "$wine_fonts" ]; then
-    QT_QPA_FONTDIR="Z:$(echo "$wine_fonts" | tr / '\\')"
-    export QT_QPA_FONTDIR
+# finds none beside Qt: the system's own.
+if [ "${QT_QPA_PLATFORM:-}" = offscreen ] && [ -z "${QT_QPA_FONTDIR:-}" ]; then
+    export QT_QPA_FONTDIR='C:\windows\Fonts'
 fi
 # Wine keeps the host's QT_* variables from Windows programs (they are meant for the host's
 # Qt), so the ones set for a test (the platform, the scale, the font folder) are set again
