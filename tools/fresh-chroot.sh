@@ -5,11 +5,13 @@
 # whatever happened, every process in the chroot is ended, every mount undone and the chroot
 # removed.
 #
-# The caller sets dist, mirror, cache and run_name (the word its progress lines begin with),
+# The caller sets dist and run_name (the word its progress lines begin with),
 # may set on_finish to a function run before the chroot is taken down, and then calls
 # open_chroot VARIANT [PACKAGES]. The chroot is $root.
-# shellcheck shell=sh disable=SC2154 # dist, mirror, cache and run_name are the caller's
+# shellcheck shell=sh disable=SC2154 # dist and run_name are the caller's
 
+mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+cache=${TARVISOL_FRESH_CACHE:-/var/cache/tarvisol-fresh}
 started=$(date +%s)
 mounts=""
 on_finish=${on_finish:-}

@@ -15,8 +15,6 @@ set -eu
 
 dist=$1
 tarball=$(realpath "$2")
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
-cache=${TARVISOL_FRESH_CACHE:-/var/cache/tarvisol-fresh}
 [ -f "$tarball" ] || { echo "no release tarball $tarball (make dist)" >&2; exit 1; }
 name=$(tar -tJf "$tarball" | head -n 1 | cut -d / -f 1) # tarvisol-VERSION, whatever the file's name
 version=${name#tarvisol-}

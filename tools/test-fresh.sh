@@ -16,8 +16,6 @@ set -eu
 
 dist=$1
 steps=${2:-test run installed}
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
-cache=${TARVISOL_FRESH_CACHE:-/var/cache/tarvisol-fresh}
 window_timeout=${WINDOW_TIMEOUT:-900}
 repo=$(git rev-parse --show-toplevel)
 head=$(git -C "$repo" rev-parse HEAD)
