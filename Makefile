@@ -205,7 +205,7 @@ windows_configure = qt=$$(sh tools/build-qt-windows.sh) && \
 	cmake -S . -B $(WINDOWS_DIR) $(WINDOWS_CMAKE_FLAGS) \
 		-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake -DBUILD_TESTING=$(1)
 
-.PHONY: windows test-windows
+.PHONY: windows test-windows windows-packages
 
 # build-windows/tarvisol-<version>-win64-setup.exe and build-windows/tarvisol-<version>-win64.zip
 windows:
@@ -214,6 +214,11 @@ windows:
 	cmake --build $(WINDOWS_DIR) --parallel $(JOBS) --target tarvisol
 	cd $(WINDOWS_DIR) && cpack
 	@ls -l $(WINDOWS_DIR)/tarvisol-*-win64-setup.exe $(WINDOWS_DIR)/tarvisol-*-win64.zip
+
+# Only the packages of the Windows build and its tests: CI installs them before it builds Qt
+# for Windows beside the Linux checks.
+windows-packages:
+	$(call install_packages,$(WINDOWS_TEST_PACKAGES))
 
 # The core and window tests built for Windows and run under Wine on Qt's offscreen platform,
 # then the installer and the zip installed, used and uninstalled on a virtual X server.
