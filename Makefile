@@ -195,13 +195,13 @@ WINDOWS_PACKAGES := cmake ninja-build make dpkg-dev g++-mingw-w64-x86-64-posix q
 # manager, xdotool to type and xclip to read the clipboard; unzip for the portable zip.
 WINDOWS_TEST_PACKAGES := $(WINDOWS_PACKAGES) googletest wine64|wine wine fonts-wine \
 	libxrender1 libxrandr2 libxcursor1 libxi6 libxcomposite1 libxinerama1 libxfixes3 \
-	xvfb xauth openbox xdotool xclip unzip
+	xvfb openbox xdotool xclip unzip
 # GCC 12 warns falsely of overlapping copies in std::string at -O3 (its bug 105329), an error
 # under -Werror; Debian's own builds use -O2 as well.
 WINDOWS_CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
 	$(WERROR)
 # Qt's own toolchain file, which loads the MinGW one and names Qt's host tools.
-windows_configure = qt=$$(sh tools/build-qt-windows.sh) && \
+windows_configure = qt=$$(JOBS=$(JOBS) sh tools/build-qt-windows.sh) && \
 	cmake -S . -B $(WINDOWS_DIR) $(WINDOWS_CMAKE_FLAGS) \
 		-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake -DBUILD_TESTING=$(1)
 

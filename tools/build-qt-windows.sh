@@ -74,7 +74,8 @@ options="
 # leaves out), so that stays too, though its plugin is not shipped.
 
 # The recipe's own revision: raise it when a change below makes a different Qt, so that
-# comments and messages can change without a rebuild.
+# comments and messages can change without a rebuild. The toolchain file is hashed whole,
+# comments too: the installed Qt keeps a copy of it.
 recipe=1
 hash=$( { echo "$host_version $recipe"; echo "$options"; cat "$toolchain"; } | sha256sum | cut -c1-12)
 prefix="$cache/qt-$qt_version-$hash"
@@ -103,25 +104,32 @@ if [ -f "$stamp" ]; then
     exit 0
 fi
 
-# The source of exactly the host tools' version, from the release the machine runs and the
-# mirror it is configured with.
-codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-mirror=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)
-if [ -z "$mirror" ]; then
-    mirror=$(awk '$1 == "deb" && $0 !~ /security/ { for (i = 2; i <= NF; i++) if ($i ~ /^https?:/) { print $i; exit } }' \
-        /etc/apt/sources.list 2>/dev/null || true)
-fi
-mirror=${mirror:-http://deb.debian.org/debian}
+# The source of exactly the host tools' version, from the archives the machine installs from
+# (its release, its updates and security suites): their deb entries, as deb-src. A machine
+# whose lists name none gets its release from Debian's main mirror.
+write_source_lists() { # FOLDER
+    for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ ! -f "$list" ] || sed -n 's/^deb[[:space:]]/deb-src /p' "$list"
+    done >"$1/machine.list"
+    for sources in /etc/apt/sources.list.d/*.sources; do
+        [ ! -f "$sources" ] || sed 's/^Types:.*/Types: deb-src/' "$sources" >"$1/${sources##*/}"
+    done
+    if [ ! -s "$1/machine.list" ] && ! ls "$1"/*.sources >/dev/null 2>&1; then
+        codename=$(sed -n "s/^VERSION_CODENAME=//p" /etc/os-release)
+        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
+            "http://deb.debian.org/debian $codename main" >"$1/machine.list"
+    fi
+}
 
 source_root="$cache/source-$host_version"
 if [ ! -f "$source_root/.unpacked" ]; then
-    echo "Qt $qt_version for Windows: fetching Debian's qt6-base $host_version source from $mirror" >&2
+    echo "Qt $qt_version for Windows: fetching Debian's qt6-base $host_version source" >&2
     rm -rf "$source_root"
-    mkdir -p "$source_root/apt/lists/partial" "$source_root/apt/cache/archives/partial" "$source_root/get"
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $codename main" \
-        >"$source_root/apt/sources.list"
-    set -- -o Dir::Etc::SourceList="$source_root/apt/sources.list" \
-        -o Dir::Etc::SourceParts=/dev/null \
+    mkdir -p "$source_root/apt/lists/partial" "$source_root/apt/cache/archives/partial" \
+        "$source_root/apt/sources" "$source_root/get"
+    write_source_lists "$source_root/apt/sources"
+    set -- -o Dir::Etc::SourceList=/dev/null \
+        -o Dir::Etc::SourceParts="$source_root/apt/sources" \
         -o Dir::State::Lists="$source_root/apt/lists" \
         -o Dir::Cache="$source_root/apt/cache" \
         -o APT::Sandbox::User=root
@@ -130,11 +138,15 @@ if [ ! -f "$source_root/.unpacked" ]; then
     touch "$source_root/.unpacked"
 fi
 src=$(find "$source_root/get" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+if [ -z "$src" ]; then
+    echo "build-qt-windows: no unpacked qt6-base source in $source_root/get" >&2
+    exit 1
+fi
 
 build="$cache/build-qt-$qt_version-$hash"
 log="$cache/qt-$qt_version-$hash.log"
 # Measured: 1774 s of building on 2 otherwise idle cores.
-minutes=$((60 / jobs))
+minutes=$(((60 + jobs - 1) / jobs))
 echo "building Qt $qt_version for Windows, about $minutes minutes on $jobs idle cores (log: $log)" >&2
 started=$(date +%s)
 # A build that was stopped or failed goes on where it was: its folder is named by the same

@@ -2,21 +2,25 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a Windows program under Wine, for CTest (the cross build's emulator) and by hand:
 #
-#   tools/run-under-wine.sh [--prefix DIR] [--path DIR]... PROGRAM.exe [ARGUMENTS]
+#   tools/run-under-wine.sh [--prefix DIR] [--path DIR]... [--show FILE] PROGRAM.exe [ARGUMENTS]
 #   tools/run-under-wine.sh --prefix DIR          only make the prefix
 #
 # --prefix is the Wine prefix, made on first use (default $WINEPREFIX, else a folder beside
-# the program); --path adds a folder where Windows looks for libraries (Qt's, the compiler's).
+# the program); --path adds a folder where Windows looks for libraries (Qt's, the compiler's);
+# --show prints FILE once the program has ended: a log the program writes (Qt Test's
+# -o FILE,txt), since a Qt test's own output does not come through Wine.
 # The prefix's user gets a scratch home, since Wine writes menu entries and file associations
 # into the real one. The exit status is the program's.
 set -eu
 
 prefix=${WINEPREFIX:-}
 paths=""
+show=""
 while [ $# -gt 0 ]; do
     case $1 in
     --prefix) prefix=$2; shift 2 ;;
     --path) paths="$paths;Z:$(echo "$2" | tr / '\\')"; shift 2 ;;
+    --show) show=$2; shift 2 ;;
     *) break ;;
     esac
 done
@@ -40,7 +44,7 @@ wineserver=$(command -v wineserver || true)
 [ -n "$wineserver" ] || wineserver=/usr/lib/wine/wineserver
 
 export WINEPREFIX="$prefix"
-export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDEBUG="${WINEDEBUG:--all}"
 # No offer to download Wine's .NET and browser engines: nothing here uses them.
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 export HOME="$prefix/home"
@@ -58,9 +62,17 @@ if [ ! -f "$prefix/.made" ]; then
     (
         flock 9
         if [ ! -f "$prefix/.made" ]; then
-            "$wine" wineboot --init >/dev/null 2>&1
+            if ! "$wine" wineboot --init >"$prefix.wineboot.log" 2>&1; then
+                echo "run-under-wine: making the prefix $prefix failed:" >&2
+                cat "$prefix.wineboot.log" >&2
+                exit 1
+            fi
             "$wineserver" -w
-            [ ! -d "$wine_fonts" ] || cp "$wine_fonts"/*.ttf "$prefix/drive_c/windows/Fonts/"
+            if [ -d "$wine_fonts" ]; then
+                cp "$wine_fonts"/*.ttf "$prefix/drive_c/windows/Fonts/"
+            else
+                echo "run-under-wine: no $wine_fonts (fonts-wine): no Tahoma in $prefix" >&2
+            fi
             touch "$prefix/.made"
         fi
     ) 9>"$prefix.lock"
@@ -69,22 +81,42 @@ fi
 [ -n "$program" ] || exit 0
 # Starting Wine's server costs seconds, running a program under a live one a fraction of that:
 # it stays up half a minute after the last program, so a test suite starts it about once. It
-# refuses (and need not) when one is up already.
-"$wineserver" -p30 2>/dev/null || true
+# refuses (and need not) when one is up already. WINE_LINGER=no leaves Wine's default, for a
+# caller that waits for the server to end (wineserver -w) as the sign that all is done.
+[ "${WINE_LINGER:-yes}" = no ] || "$wineserver" -p30 2>/dev/null || true
 # Qt's offscreen platform on Windows takes its fonts from a folder, not from the system, and
 # finds none beside Qt: the system's own.
 if [ "${QT_QPA_PLATFORM:-}" = offscreen ] && [ -z "${QT_QPA_FONTDIR:-}" ]; then
     export QT_QPA_FONTDIR='C:\windows\Fonts'
 fi
 # Wine keeps the host's QT_* variables from Windows programs (they are meant for the host's
-# Qt), so the ones set for a test (the platform, the scale, the font folder) are set again
-# inside, by cmd.
-sets=$(env | sed -n 's/^\(QT_[A-Za-z0-9_]*=[A-Za-z0-9_.,:\\-]*\)$/set \1\&\&/p' | tr '\n' ' ')
+# Qt), so the ones a test sets for the tool's own Qt are set again inside, by cmd. Others (a
+# developer's style or theme) stay on the host. cmd would split or expand a value with other
+# characters; such a value is refused, not dropped.
+sets=""
+for name in QT_QPA_PLATFORM QT_SCALE_FACTOR QT_QPA_FONTDIR; do
+    value=$(printenv "$name" || true)
+    [ -n "$value" ] || continue
+    case $value in
+    *[!A-Za-z0-9_.,:\\-]*)
+        echo "run-under-wine: $name=$value cannot be passed to a Windows program" >&2
+        exit 2
+        ;;
+    esac
+    sets="$sets set $name=$value&&"
+done
 if [ -n "$sets" ]; then
-    # shellcheck disable=SC2086
     case $program in
     /*) program="Z:$(echo "$program" | tr / '\\')" ;;
     esac
-    exec "$wine" cmd /c $sets "$program" "$@"
+    # shellcheck disable=SC2086 # the words of $sets are cmd's
+    set -- cmd /c $sets "$program" "$@"
+else
+    set -- "$program" "$@"
 fi
-exec "$wine" "$program" "$@"
+[ -n "$show" ] || exec "$wine" "$@"
+rm -f "$show"
+status=0
+"$wine" "$@" || status=$?
+[ ! -f "$show" ] || cat "$show"
+exit "$status"

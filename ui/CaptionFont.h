@@ -15,8 +15,9 @@ struct CaptionRoom {
 };
 
 // The input row keeps its fixed twips geometry, made for a small 8-point font. This picks the
-// family and the largest size up to 8 points at which every caption fits its room, preferring
-// a narrow family when one is installed; below 6 points it stops shrinking.
+// largest size up to 8 points at which every caption fits its room, in the first installed of
+// the platform's caption families (on Linux a narrow one), else in the base font's family;
+// below 6 points it stops shrinking.
 QFont captionFont(const QFont& base, const QVector<CaptionRoom>& captions);
 
 } // namespace tarvisol::ui

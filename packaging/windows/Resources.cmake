@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Gives TARGET the Windows icon and version resource. The icon is packed from the PNG sizes
-# that the windows use (data/icons), so the two never differ; the largest stays PNG inside the
-# icon, as Windows reads it, the smaller ones become bitmaps for older readers.
+# that the windows use (data/icons), so the two never differ; the two largest stay PNG inside
+# the icon, as Windows reads them, the smaller ones become bitmaps for older readers.
 function(tarvisol_add_windows_resources target)
     find_program(TARVISOL_ICOTOOL icotool REQUIRED)
     set(icons ${PROJECT_SOURCE_DIR}/data/icons)
@@ -10,10 +10,11 @@ function(tarvisol_add_windows_resources target)
     foreach(size IN LISTS sizes)
         list(APPEND pngs ${icons}/${TARVISOL_APP_ID}-${size}.png)
     endforeach()
-    set(large ${icons}/${TARVISOL_APP_ID}-256.png)
+    set(large ${icons}/${TARVISOL_APP_ID}-128.png ${icons}/${TARVISOL_APP_ID}-256.png)
+    list(TRANSFORM large PREPEND --raw= OUTPUT_VARIABLE raw)
     add_custom_command(OUTPUT ${TARVISOL_WINDOWS_ICON}
                        COMMAND ${TARVISOL_ICOTOOL} --create --output=${TARVISOL_WINDOWS_ICON}
-                               ${pngs} --raw=${icons}/${TARVISOL_APP_ID}-128.png --raw=${large}
+                               ${pngs} ${raw}
                        DEPENDS ${pngs} ${large} VERBATIM)
 
     set(TARVISOL_ICO ${TARVISOL_WINDOWS_ICON})

@@ -30,7 +30,6 @@ set(CPACK_PACKAGE_VENDOR Tarvisol)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Bildwinkel von Film- und Sensorformaten mit Objektiven")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Tarvisol)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Tarvisol)
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # The zip unpacks into one folder named like itself.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 # The installer is made from our own script (NSIS.template.in beside this file): CPack's

@@ -90,7 +90,7 @@ private slots:
         const QStringList noThemeSound{"box Fehler"};
 #ifdef Q_OS_WIN
         // Windows has its bell on every platform plugin and no theme sounds to stand in.
-        QTest::newRow("Windows rings the system's sound")
+        QTest::newRow("Windows' own platform: no theme sound")
             << "windows"
             << "abc"
             << "CommandOK" << noThemeSound << QString();

@@ -11,14 +11,26 @@
 # the clipboard, which Wine shares with X), "abc" brings the "Fehler" box. The silent
 # uninstaller then takes away every file, the Start-menu entry and the uninstall entry. The
 # portable zip's tool starts from a folder with a space in its name. Set
-# TARVISOL_WINE_SCREENSHOT to a .png path to keep a picture of the window with its field.
+# TARVISOL_WINE_SCREENSHOT to a .png path to keep a picture of the window with its field
+# (taken with ImageMagick's import).
 set -eu
 
+for download in "$1" "$2"; do
+    if [ ! -f "$download" ]; then
+        echo "$download is missing: cpack makes it in the build folder (make test-windows runs it)" >&2
+        exit 1
+    fi
+done
 setup=$(realpath "$1")
 portable=$(realpath "$2")
 version=$3
 here=$(cd "$(dirname "$0")" && pwd)
-wine_run="sh $here/../../tools/run-under-wine.sh"
+# Every start waits for nothing but the program: wineserver -w then means that all is done,
+# the uninstaller's copy of itself included.
+export WINE_LINGER=no
+wine_run() {
+    sh "$here/../../tools/run-under-wine.sh" --prefix "$prefix" "$@"
+}
 
 work=$(mktemp -d)
 prefix="$work/prefix"
@@ -36,6 +48,7 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
+trap 'exit 1' INT TERM HUP
 
 failures=0
 check() { # check DESCRIPTION COMMAND...
@@ -62,6 +75,23 @@ find_window() {
         sleep 0.5
     done
     return 1
+}
+
+# Starts the tool EXE on Qt's Windows platform, logging to LOG; $tool is its process.
+start_tool() { # EXE LOG
+    QT_QPA_PLATFORM=windows wine_run "$1" >"$2" 2>&1 &
+    tool=$!
+    pids="$pids $tool"
+}
+
+# Whether $tool ends within 30 s, as it should once its window is closed.
+tool_ends() {
+    tries=0
+    while kill -0 "$tool" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -le 30 ] || return 1
+        sleep 1
+    done
 }
 
 keys() {
@@ -91,30 +121,34 @@ while [ ! -s "$work/display" ]; do
     fi
     sleep 0.1
 done
-export DISPLAY=":$(head -n 1 "$work/display")"
+display=$(head -n 1 "$work/display")
+export DISPLAY=":$display"
 openbox >"$work/openbox.log" 2>&1 &
 pids="$pids $!"
 
-$wine_run --prefix "$prefix"
+wine_run
 drive_c_files >"$work/before"
 
-check "the silent installer succeeds" $wine_run --prefix "$prefix" "$setup" /S
+check "the silent installer succeeds" wine_run "$setup" /S
 "$wineserver" -w
 installed=$(find "$prefix/drive_c/users" -type d -path '*/AppData/Local/Programs/Tarvisol' | head -n 1)
-check "the tool is installed in the user's own programs folder" test -f "$installed/tarvisol.exe"
+if [ -z "$installed" ] || [ ! -f "$installed/tarvisol.exe" ]; then
+    echo "FAILED: the tool is installed in the user's own programs folder"
+    exit 1
+fi
+echo "ok: the tool is installed in the user's own programs folder"
 check "no test library is installed" test -z "$(find "$installed" -iname '*Test*.dll')"
 check "a Start-menu entry is made" test -n "$(find "$prefix/drive_c/users" -path \
     '*/Start Menu/Programs/Tarvisol.lnk')"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvisol'
-$wine_run --prefix "$prefix" reg query "$uninstall_key" >"$work/key" 2>&1 || true
-check "the uninstall entry names the version $version" grep -q "DisplayVersion.*$version" "$work/key"
+wine_run reg query "$uninstall_key" 2>&1 | tr -d '\r' >"$work/key" || true
+check "the uninstall entry names the version $version" \
+    awk -v version="$version" '$1 == "DisplayVersion" && $NF == version { found = 1 }
+        END { exit !found }' "$work/key"
 check "the uninstall entry has a silent uninstall" grep -q 'QuietUninstallString.*/S' "$work/key"
 
 # The installed tool, as the Start menu starts it.
-QT_QPA_PLATFORM=windows $wine_run --prefix "$prefix" "$installed/tarvisol.exe" \
-    >"$work/tool.log" 2>&1 &
-tool=$!
-pids="$pids $tool"
+start_tool "$installed/tarvisol.exe" "$work/tool.log"
 if main=$(find_window Tarvisol); then
     echo "ok: the installed tool shows its window \"Tarvisol\""
     xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
@@ -126,7 +160,7 @@ if main=$(find_window Tarvisol); then
         import -window root "$TARVISOL_WINE_SCREENSHOT"
     fi
     keys Tab Tab Tab Tab space
-    if info=$(find_window Info); then
+    if find_window Info >/dev/null; then
         sleep 1
         printf '' | xclip -selection clipboard
         keys ctrl+a ctrl+c
@@ -142,7 +176,7 @@ if main=$(find_window Tarvisol); then
     keys shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
     xdotool type --delay 50 abc
     keys Return
-    if box=$(find_window Fehler); then
+    if find_window Fehler >/dev/null; then
         echo 'ok: "abc" gives the "Fehler" box'
         keys Return
     else
@@ -153,33 +187,27 @@ else
     check 'the installed tool shows its window "Tarvisol"' false
     cat "$work/tool.log"
 fi
-tries=0
-while kill -0 "$tool" 2>/dev/null && [ "$tries" -lt 30 ]; do
-    tries=$((tries + 1))
-    sleep 1
-done
-check "the tool ends when its window is closed" test "$tries" -lt 30
+check "the tool ends when its window is closed" tool_ends
 
 # The uninstaller copies itself away and returns before that copy has finished deleting.
-check "the silent uninstaller succeeds" $wine_run --prefix "$prefix" "$installed/Uninstall.exe" /S
+check "the silent uninstaller succeeds" wine_run "$installed/Uninstall.exe" /S
 "$wineserver" -w
 drive_c_files >"$work/after"
 check "uninstalling leaves no file behind" diff "$work/before" "$work/after"
 check "uninstalling removes the tool's folder" test ! -e "$installed"
-check "the uninstall entry is gone" sh -c "! $wine_run --prefix '$prefix' reg query \
-    '$uninstall_key' >/dev/null 2>&1"
+entry_gone() { ! wine_run reg query "$uninstall_key" >/dev/null 2>&1; }
+check "the uninstall entry is gone" entry_gone
 
 # The portable zip, unpacked where no installer put anything.
 mkdir -p "$work/Eigene Programme"
 unzip -q "$portable" -d "$work/Eigene Programme"
 unpacked=$(find "$work/Eigene Programme" -name tarvisol.exe | head -n 1)
-QT_QPA_PLATFORM=windows $wine_run --prefix "$prefix" "$unpacked" >"$work/portable.log" 2>&1 &
-portable_tool=$!
-pids="$pids $portable_tool"
+start_tool "$unpacked" "$work/portable.log"
 if main=$(find_window Tarvisol); then
     echo "ok: the portable tool shows its window \"Tarvisol\""
     xdotool windowactivate --sync "$main" 2>/dev/null || true
     keys alt+F4
+    check "the portable tool ends when its window is closed" tool_ends
 else
     check 'the portable tool shows its window "Tarvisol"' false
     cat "$work/portable.log"
