@@ -20,8 +20,8 @@ inline const QString captionFamilySource =
                    "fonts into a new prefix");
 #else
 inline constexpr std::optional<double> captionPointSize = 8.0;
-inline const QString captionFamilySource =
-    QStringLiteral("install fonts-liberation-sans-narrow (Debian 13) or fonts-liberation (Debian 12)");
+inline const QString captionFamilySource = QStringLiteral(
+    "install fonts-liberation-sans-narrow (Debian 13) or fonts-liberation (Debian 12)");
 #endif
 inline const QString notNumeric = QStringLiteral("Falsche Zahleneingabe. (Komma = '.')");
 

@@ -115,8 +115,9 @@ private slots:
         // package depends on the narrow one, at which every caption fits at the full 8 points;
         // Windows ships Tahoma.
         const QString family = tarvisol::desktop::captionFamilies().constFirst();
-        QVERIFY2(QFontDatabase::families().contains(family),
-                 qPrintable(family + QStringLiteral(" is missing: ") + expected::captionFamilySource));
+        QVERIFY2(
+            QFontDatabase::families().contains(family),
+            qPrintable(family + QStringLiteral(" is missing: ") + expected::captionFamilySource));
         const double size = probe.control<QLabel>("Label1")->font().pointSizeF();
         if (expected::captionPointSize) {
             QCOMPARE(size, *expected::captionPointSize);
